@@ -1,0 +1,173 @@
+#include "platform/DeviceContext.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPalette>
+
+#include <cstdlib>
+
+namespace {
+
+// The four tones of a three-dimensional edge, from the platform's palette.
+struct EdgeTones {
+    QRgb highlight;
+    QRgb light;
+    QRgb shadow;
+    QRgb darkShadow;
+};
+
+EdgeTones PaletteTones() {
+    const QPalette palette = QGuiApplication::palette();
+    return {palette.color(QPalette::Light).rgb(), palette.color(QPalette::Midlight).rgb(),
+            palette.color(QPalette::Dark).rgb(), palette.color(QPalette::Shadow).rgb()};
+}
+
+void BeginUnsmoothed(QPainter& painter) {
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+}
+
+} // namespace
+
+DeviceContext::DeviceContext(QImage& image)
+    : mImage(image), mPen(RGB(0, 0, 0), 1), mTextColour(RGB(0, 0, 0)) {}
+
+void DeviceContext::FillLogical(QPainter& painter, int32_t x, int32_t y, int32_t width,
+                                int32_t height, QRgb colour) {
+    if (width > 0 && height > 0) {
+        painter.fillRect(QRect(x, y, width, height), QColor(colour));
+    }
+}
+
+void DeviceContext::FillRect(const RECT& rect, const Brush& brush) {
+    QPainter painter(&mImage);
+    BeginUnsmoothed(painter);
+    FillLogical(painter, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                brush.Colour());
+}
+
+void DeviceContext::DrawEdge(const RECT& rect, uint32_t edge, uint32_t flags) {
+    if ((flags & BF_RECT) != BF_RECT) {
+        return; // only whole frames are ever drawn
+    }
+    const EdgeTones tones = PaletteTones();
+    QPainter painter(&mImage);
+    BeginUnsmoothed(painter);
+
+    // One ring: the top and left side in one tone, the bottom and right side in the other; the
+    // bottom-right tone owns the top-right and bottom-left corners.
+    auto ring = [&](int32_t inset, QRgb topLeft, QRgb bottomRight) {
+        const int32_t l = rect.left + inset;
+        const int32_t t = rect.top + inset;
+        const int32_t r = rect.right - inset;
+        const int32_t b = rect.bottom - inset;
+        FillLogical(painter, l, t, r - l - 1, 1, topLeft);
+        FillLogical(painter, l, t, 1, b - t - 1, topLeft);
+        FillLogical(painter, l, b - 1, r - l, 1, bottomRight);
+        FillLogical(painter, r - 1, t, 1, b - t, bottomRight);
+    };
+
+    if (edge & BDR_RAISEDOUTER) {
+        ring(0, tones.light, tones.darkShadow);
+    } else if (edge & BDR_SUNKENOUTER) {
+        ring(0, tones.shadow, tones.highlight);
+    }
+    if (edge & BDR_RAISEDINNER) {
+        ring(1, tones.highlight, tones.shadow);
+    } else if (edge & BDR_SUNKENINNER) {
+        ring(1, tones.darkShadow, tones.light);
+    }
+}
+
+Pen DeviceContext::SelectObject(const Pen& pen) {
+    const Pen previous = mPen;
+    mPen = pen;
+    return previous;
+}
+
+void DeviceContext::MoveToEx(int32_t x, int32_t y) {
+    mCurrent = {x, y};
+}
+
+void DeviceContext::LineTo(int32_t x, int32_t y) {
+    QPainter painter(&mImage);
+    BeginUnsmoothed(painter);
+    const QRgb colour = mPen.Colour();
+    const POINT from = mCurrent;
+    mCurrent = {x, y};
+
+    // Straight lines are one fill; anything else is stepped pixel by pixel. Either way the end
+    // point itself is left out.
+    if (from.y == y) {
+        const int32_t first = x > from.x ? from.x : x + 1;
+        FillLogical(painter, first, y, std::abs(x - from.x), 1, colour);
+        return;
+    }
+    if (from.x == x) {
+        const int32_t first = y > from.y ? from.y : y + 1;
+        FillLogical(painter, x, first, 1, std::abs(y - from.y), colour);
+        return;
+    }
+    const int32_t dx = std::abs(x - from.x);
+    const int32_t dy = -std::abs(y - from.y);
+    const int32_t sx = from.x < x ? 1 : -1;
+    const int32_t sy = from.y < y ? 1 : -1;
+    int32_t error = dx + dy;
+    POINT p = from;
+    while (p.x != x || p.y != y) {
+        FillLogical(painter, p.x, p.y, 1, 1, colour);
+        const int32_t twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            p.x += sx;
+        }
+        if (twice <= dx) {
+            error += dx;
+            p.y += sy;
+        }
+    }
+}
+
+void DeviceContext::BitBlt(int32_t x, int32_t y, int32_t cx, int32_t cy,
+                           const DeviceContext& source, int32_t x1, int32_t y1, uint32_t rop) {
+    if (rop != SRCCOPY || cx <= 0 || cy <= 0) {
+        return;
+    }
+    // The source is addressed in its own device pixels, so an image drawn at a higher
+    // resolution is copied at that resolution.
+    const qreal ratio = source.mImage.devicePixelRatio();
+    const QRect from(qRound(x1 * ratio), qRound(y1 * ratio), qRound(cx * ratio),
+                     qRound(cy * ratio));
+    QPainter painter(&mImage);
+    BeginUnsmoothed(painter);
+    painter.drawImage(QRect(x, y, cx, cy), source.mImage, from);
+}
+
+QRgb DeviceContext::SetTextColor(QRgb colour) {
+    const QRgb previous = mTextColour;
+    mTextColour = colour;
+    return previous;
+}
+
+void DeviceContext::SetFont(const QFont& font) {
+    mFont = font;
+}
+
+void DeviceContext::DrawText(const QString& text, const RECT& rect, uint32_t format) {
+    QPainter painter(&mImage);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    QFont font = mFont;
+    font.setStyleStrategy(QFont::NoAntialias);
+    painter.setFont(font);
+    painter.setPen(QColor(mTextColour));
+    int flags = 0;
+    flags |= (format & DT_CENTER) ? Qt::AlignHCenter : Qt::AlignLeft;
+    flags |= (format & DT_VCENTER) ? Qt::AlignVCenter : Qt::AlignTop;
+    if (format & DT_SINGLELINE) {
+        flags |= Qt::TextSingleLine;
+    }
+    painter.drawText(QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top),
+                     flags, text);
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/DeviceContext.h"
+#include "platform/PieceImages.h"
+
+#include <QImage>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+constexpr int32_t CLIENT_WIDTH = 463;
+constexpr int32_t CLIENT_HEIGHT = 339;
+
+// What the board and the engine see of the main window: its persistent drawing surface, the
+// fourteen hidden piece images, its height in form units, and a way to bring the drawing on
+// screen. The window decides what Refresh means; everything else is the same image everywhere.
+class WindowSurface {
+public:
+    explicit WindowSurface(qreal devicePixelRatio = 1.0);
+    virtual ~WindowSurface();
+    WindowSurface(const WindowSurface&) = delete;
+    WindowSurface& operator=(const WindowSurface&) = delete;
+
+    DeviceContext& hDC() { return mDC; }
+    const DeviceContext& picPiece(int32_t lngIndex) const;
+    float ScaleHeight() const;
+    virtual void Refresh() = 0;
+
+    const QImage& Image() const { return mImage; }
+
+private:
+    QImage mImage;
+    DeviceContext mDC;
+    std::array<QImage, PIECE_IMAGES> mPieces;
+    std::array<std::unique_ptr<DeviceContext>, PIECE_IMAGES> mPieceDCs;
+};
+
+// A surface that is never shown: for running the game headless.
+class OffscreenSurface : public WindowSurface {
+public:
+    using WindowSurface::WindowSurface;
+    void Refresh() override { ++mRefreshCount; }
+    int32_t RefreshCount() const { return mRefreshCount; }
+
+private:
+    int32_t mRefreshCount = 0;
+};

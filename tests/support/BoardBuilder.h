@@ -1,0 +1,34 @@
+#pragma once
+
+#include "board/colPieces.h"
+
+#include <QStringList>
+
+// Fills a board the way a new game does: column by column, top to bottom.
+inline void BuildStandardBoard(colPieces& board) {
+    for (int32_t i = 0; i < 10; ++i) {
+        for (int32_t j = 0; j < 10; ++j) {
+            board.Add(i * 34 + 2, j * 34 + 2, j * 34 + 32, i * 34 + 32, j + 1, i + 1);
+        }
+    }
+}
+
+// Sets the cells from a picture of the board: ten rows of ten characters, '.' for an empty
+// cell and a digit for a piece of that colour.
+inline void LayOut(colPieces& board, const QStringList& rows) {
+    for (int32_t row = 1; row <= 10; ++row) {
+        for (int32_t col = 1; col <= 10; ++col) {
+            const QChar c = rows.at(row - 1).at(col - 1);
+            clsPiece& cell = *board.Item((col - 1) * 10 + row);
+            if (c == QLatin1Char('.')) {
+                cell.setPopulated(false);
+            } else {
+                cell.setColour(c.digitValue());
+            }
+        }
+    }
+}
+
+inline int32_t CellIndex(int32_t col, int32_t row) {
+    return (col - 1) * 10 + row;
+}

@@ -1,0 +1,20 @@
+# Installs the Debian packages that are missing; sourced by the play and test scripts.
+
+BUILD_PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-multimedia-dev fonts-dejavu-core
+                gstreamer1.0-plugins-base gstreamer1.0-plugins-good)
+TEST_PACKAGES=(qt6-base-private-dev libbenchmark-dev desktop-file-utils appstream)
+
+ensure_packages() {
+    local missing=()
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+}
