@@ -1,0 +1,90 @@
+#include "game/clsGame.h"
+
+#include "app/clsScoreBoard.h"
+#include "app/clsSound.h"
+#include "board/colPieces.h"
+#include "platform/Settings.h"
+#include "platform/WindowSurface.h"
+
+namespace {
+const QString kApplication = QStringLiteral("Hollenby Ltd\\Orbet");
+const QString kOptions = QStringLiteral("Options");
+const QString kSounds = QStringLiteral("Sounds");
+} // namespace
+
+clsGame::clsGame(const GameServices& services)
+    : mStatistics(services.statistics), mRandom(services.random) {
+    const QString stored = GetSetting(kApplication, kOptions, kSounds, QStringLiteral("on"));
+    mblnSounds = stored.toUpper() == QStringLiteral("ON");
+    mblnEndOfGame = false;
+    mcolPieces = std::make_unique<colPieces>();
+    mclsYourScore = std::make_unique<clsScoreBoard>();
+    mclsHighScore = std::make_unique<clsScoreBoard>();
+    mclsSound = std::make_unique<clsSound>(services.soundPlayer);
+}
+
+clsGame::~clsGame() {
+    mcolPieces->RemoveAll();
+}
+
+void clsGame::setSounds(bool blnSounds) {
+    SaveSetting(kApplication, kOptions, kSounds,
+                blnSounds ? QStringLiteral("on") : QStringLiteral("off"));
+    mblnSounds = blnSounds;
+}
+
+int32_t clsGame::Score() const {
+    return mclsYourScore->Score();
+}
+
+void clsGame::PlayIfSoundsOn(const char* strSound) {
+    if (mblnSounds) {
+        mclsSound->Play(QString::fromLatin1(strSound));
+    }
+}
+
+void clsGame::DoMove(float sngX, float sngY) {
+    if (mfrmMain == nullptr) {
+        return; // no game has been started on a window yet
+    }
+    const int32_t n = mcolPieces->SelectedPieceCount();
+    int32_t pressed = 0;
+    for (int32_t i = 1; i <= mcolPieces->Count(); ++i) {
+        if (mcolPieces->Item(i)->IsSelected(sngX, sngY)) {
+            pressed = i;
+            break;
+        }
+    }
+    if (pressed != 0) {
+        const std::shared_ptr<clsPiece> cell = mcolPieces->Item(pressed);
+        if (n == 0 && cell->Populated()) {
+            PlayIfSoundsOn("select.wav");
+            cell->setSelected(true);
+            cell->Draw(*mfrmMain);
+        }
+        if (n == 1) {
+            if (cell->Populated()) {
+                cell->setSelected(false);
+            } else {
+                const int32_t s = mcolPieces->GetSelectedPieceIndex();
+                if (mcolPieces->FindRoute(s, pressed)) {
+                    clsPiece& source = *mcolPieces->Item(s);
+                    cell->setColour(source.Colour());
+                    cell->setSelected(false);
+                    source.setPopulated(false);
+                    source.setSelected(false);
+                    source.Draw(*mfrmMain);
+                    if (!RemoveRuns()) {
+                        AddNewPieces();
+                    }
+                }
+            }
+            // A game that ended during this move may already have been replaced by a new
+            // one: draw the pressed cell of the board that is current now.
+            if (pressed <= mcolPieces->Count()) {
+                mcolPieces->Item(pressed)->Draw(*mfrmMain);
+            }
+        }
+    }
+    mfrmMain->Refresh();
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "platform/Rect.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+class WindowSurface;
+class colPieces;
+class clsScoreBoard;
+class clsSound;
+class clsStatistics;
+class RandomSource;
+class SoundPlayer;
+
+// What the engine is given by its owner rather than making itself.
+struct GameServices {
+    clsStatistics& statistics; // read for the best score at each new game
+    RandomSource& random;
+    SoundPlayer& soundPlayer;
+};
+
+// One game's state and rules: moves, runs and scoring, new pieces, the end of the game, and
+// the painting of the whole game area on the main window's surface.
+class clsGame {
+public:
+    explicit clsGame(const GameServices& services);
+    ~clsGame();
+    clsGame(const clsGame&) = delete;
+    clsGame& operator=(const clsGame&) = delete;
+
+    bool Sounds() const { return mblnSounds; }
+    void setSounds(bool blnSounds);
+    int32_t Score() const;
+    bool EndOfGame() const { return mblnEndOfGame; }
+    void NewGame(WindowSurface& frm);
+    void DoMove(float sngX, float sngY);
+    // Raised once, synchronously, when the board has filled up; the handler may start a new
+    // game before it returns.
+    void setGameOverHandler(std::function<void()> GameOver) { mGameOver = std::move(GameOver); }
+
+private:
+    friend class GameProbe; // tests look inside
+
+    void DrawNextColours();
+    void DrawBoard();
+    bool RemoveRuns();
+    void PickNextColours();
+    void AddNewPieces();
+    void PlayIfSoundsOn(const char* strSound);
+
+    clsStatistics& mStatistics;
+    RandomSource& mRandom;
+
+    std::unique_ptr<colPieces> mcolPieces;
+    std::unique_ptr<clsScoreBoard> mclsYourScore;
+    std::unique_ptr<clsScoreBoard> mclsHighScore;
+    std::unique_ptr<clsSound> mclsSound;
+    RECT mrctNextColours;
+    RECT mrctBoard;
+    RECT mrctSidePanel;
+    bool mblnEndOfGame = false;
+    std::array<int32_t, 3> mlngNextColours{};
+    WindowSurface* mfrmMain = nullptr;
+    bool mblnSounds = true;
+    std::function<void()> mGameOver;
+};

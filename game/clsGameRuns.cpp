@@ -1,0 +1,75 @@
+#include "app/clsScoreBoard.h"
+#include "board/clsPath.h"
+#include "board/colPieces.h"
+#include "game/clsGame.h"
+
+namespace {
+
+constexpr int32_t kRunLength = 5;
+constexpr int32_t kPointsPerPiece = 10;
+
+int32_t IndexOf(int32_t col, int32_t row) {
+    return (col - 1) * 10 + row;
+}
+
+// Adds the five cells of a window from start onwards when they hold one colour.
+void CollectWindow(const colPieces& board, int32_t start, int32_t step, clsPath& removal) {
+    const int32_t colour = board.Item(start)->Colour();
+    if (colour < 0) {
+        return;
+    }
+    for (int32_t k = 1; k < kRunLength; ++k) {
+        if (board.Item(start + k * step)->Colour() != colour) {
+            return;
+        }
+    }
+    for (int32_t k = 0; k < kRunLength; ++k) {
+        const int32_t cell = start + k * step;
+        if (!removal.IsInPath(cell)) {
+            removal.Add(cell);
+        }
+    }
+}
+
+} // namespace
+
+bool clsGame::RemoveRuns() {
+    clsPath removal;
+    const colPieces& board = *mcolPieces;
+    // Only windows that fit on the board are examined, so a run never wraps into the next
+    // column or row.
+    for (int32_t col = 1; col <= 10; ++col) {
+        for (int32_t row = 1; row <= 6; ++row) {
+            CollectWindow(board, IndexOf(col, row), 1, removal); // down a column
+        }
+    }
+    for (int32_t row = 1; row <= 10; ++row) {
+        for (int32_t col = 1; col <= 6; ++col) {
+            CollectWindow(board, IndexOf(col, row), 10, removal); // along a row
+        }
+    }
+    for (int32_t row = 1; row <= 6; ++row) {
+        for (int32_t col = 1; col <= 6; ++col) {
+            CollectWindow(board, IndexOf(col, row), 11, removal); // down and right
+        }
+    }
+    for (int32_t col = 10; col >= 5; --col) {
+        for (int32_t row = 1; row <= 6; ++row) {
+            CollectWindow(board, IndexOf(col, row), -9, removal); // down and left
+        }
+    }
+    if (removal.Count() == 0) {
+        return false;
+    }
+
+    mclsYourScore->setScore(mclsYourScore->Score() + kPointsPerPiece * removal.Count());
+    for (int32_t n = 1; n <= removal.Count(); ++n) {
+        clsPiece& cell = *mcolPieces->Item(removal.GetPoint(n));
+        cell.setPopulated(false);
+        cell.setSelected(false);
+        cell.Draw(*mfrmMain);
+    }
+    mcolPieces->BuildRoutes();
+    PlayIfSoundsOn("remove.wav");
+    return true;
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// The folder of the help file and the sounds: beside the program in the build tree, or
+// ../share/orbet from the program once installed.
+QString DataFolder();

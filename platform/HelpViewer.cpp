@@ -1,0 +1,46 @@
+#include "platform/HelpViewer.h"
+
+#include <QFileInfo>
+#include <QPointer>
+#include <QTextBrowser>
+#include <QUrl>
+
+namespace {
+
+QPointer<QTextBrowser>& Viewer() {
+    static QPointer<QTextBrowser> viewer;
+    return viewer;
+}
+
+QTextBrowser* ViewerFor(QWidget* window) {
+    QPointer<QTextBrowser>& viewer = Viewer();
+    if (viewer.isNull() || viewer->parentWidget() != window) {
+        delete viewer.data();
+        viewer = new QTextBrowser(window);
+        viewer->setWindowFlag(Qt::Window);
+        viewer->setAttribute(Qt::WA_DeleteOnClose);
+        viewer->setOpenExternalLinks(true);
+        viewer->resize(560, 480);
+    }
+    return viewer;
+}
+
+} // namespace
+
+void HtmlHelp(QWidget* window, const QString& file, const QString& topic) {
+    QTextBrowser* viewer = ViewerFor(window);
+    if (QFileInfo(file).isFile()) {
+        QUrl url = QUrl::fromLocalFile(file);
+        if (!topic.isEmpty()) {
+            url.setFragment(topic);
+        }
+        viewer->setSource(url, QTextDocument::HtmlResource);
+        viewer->setWindowTitle(viewer->documentTitle());
+    } else {
+        viewer->setWindowTitle(QStringLiteral("Help"));
+        viewer->setPlainText(QStringLiteral("The help file %1 could not be found.").arg(file));
+    }
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
+}

@@ -1,0 +1,163 @@
+#include "app/clsHelp.h"
+#include "app/clsScoreBoard.h"
+#include "app/clsSound.h"
+#include "platform/WindowSurface.h"
+#include "support/Fakes.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QWidget>
+#include <qpa/qwindowsysteminterface.h>
+
+namespace {
+
+// The box around the white pixels inside a rectangle.
+QRect WhiteBox(const QImage& image, const QRect& within) {
+    QRect box;
+    for (int y = within.top(); y <= within.bottom(); ++y) {
+        for (int x = within.left(); x <= within.right(); ++x) {
+            if (image.pixel(x, y) == RGB(255, 255, 255)) {
+                box = box.united(QRect(x, y, 1, 1));
+            }
+        }
+    }
+    return box;
+}
+
+class PressCounter : public QWidget {
+public:
+    int presses = 0;
+
+protected:
+    void mousePressEvent(QMouseEvent*) override { ++presses; }
+};
+
+QTextBrowser* OpenViewer() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* viewer = qobject_cast<QTextBrowser*>(w); viewer && viewer->isVisible()) {
+            return viewer;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class TestServices : public QObject {
+    Q_OBJECT
+
+private slots:
+    void scoreIsDrawnCentredInItsBox_data() {
+        QTest::addColumn<int>("score");
+        QTest::newRow("zero") << 0;
+        QTest::newRow("ten digits") << 2147483647;
+        QTest::newRow("negative") << -40;
+    }
+    void scoreIsDrawnCentredInItsBox() {
+        QFETCH(int, score);
+        OffscreenSurface surface;
+        clsScoreBoard display;
+        QCOMPARE(display.Score(), 0);
+        display.Init(surface, 345, 261, 458, 281);
+        display.setScore(score);
+        const QImage drawn = surface.Image().copy();
+        const QRect digits = WhiteBox(drawn, QRect(347, 263, 109, 16)); // inside the edge
+        QVERIFY(!digits.isEmpty());
+        QVERIFY(digits.left() > 347 && digits.right() < 456);
+        QVERIFY(qAbs((digits.left() + digits.right()) / 2.0 - 401) <= 2);
+        QVERIFY(digits.top() > 262 && digits.bottom() < 279);
+        QCOMPARE(drawn.pixel(350, 270), RGB(0, 0, 0));
+        QCOMPARE(drawn.pixel(400, 259), RGB(0, 0, 0));  // nothing outside the box (black blank)
+        QVERIFY(drawn.pixel(400, 261) != RGB(0, 0, 0)); // the sunken edge
+
+        // Reading draws nothing; setting the same number paints the same picture.
+        surface.hDC().FillRect(RECT{345, 261, 458, 281}, CreateSolidBrush(RGB(9, 9, 9)));
+        QCOMPARE(display.Score(), score);
+        QCOMPARE(surface.Image().pixel(350, 270), RGB(9, 9, 9));
+        display.setScore(score);
+        QCOMPARE(surface.Image(), drawn);
+    }
+
+    void moreDigitsAreWider() {
+        OffscreenSurface surface;
+        clsScoreBoard display;
+        display.Init(surface, 345, 261, 458, 281);
+        const int one = WhiteBox(surface.Image(), QRect(347, 263, 109, 16)).width();
+        display.setScore(1234567890);
+        const int ten = WhiteBox(surface.Image(), QRect(347, 263, 109, 16)).width();
+        QVERIFY(ten > 4 * one);
+    }
+
+    void playRunsTimersButHoldsInputBack() {
+        PressCounter window;
+        window.resize(100, 100);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::qWait(10);
+
+        bool timerRan = false;
+        QTimer::singleShot(0, [&] { timerRan = true; });
+        const QPointF point(10, 10);
+        QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::AsynchronousDelivery>(
+            window.windowHandle(), point, window.mapToGlobal(point), Qt::LeftButton, Qt::LeftButton,
+            QEvent::MouseButtonPress);
+
+        RecordingSoundPlayer player;
+        clsSound sound(player);
+        sound.Play(QStringLiteral("select.wav"));
+        QVERIFY(timerRan);
+        QCOMPARE(window.presses, 0);
+        QCOMPARE(player.played, QStringList{QStringLiteral("select.wav")});
+
+        QTRY_COMPARE(window.presses, 1); // delivered once the move is over
+    }
+
+    void helpOpensWithoutBlocking_data() {
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<QString>("topic");
+        QTest::newRow("default page") << true << QString();
+        QTest::newRow("topic") << true << QStringLiteral("scoring");
+        QTest::newRow("missing file") << false << QString();
+    }
+    void helpOpensWithoutBlocking() {
+        QFETCH(bool, exists);
+        QFETCH(QString, topic);
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("help.html"));
+        if (exists) {
+            QFile html(file);
+            QVERIFY(html.open(QIODevice::WriteOnly));
+            html.write("<html><head><title>Orbet Help</title></head><body><p>Start</p>"
+                       "<p style='margin-top:2000px'><a name='scoring'>Scoring</a></p>"
+                       "</body></html>");
+        }
+        QWidget owner;
+        owner.show();
+        clsHelp help;
+        help.setHelpFile(file);
+        QCOMPARE(help.HelpFile(), file);
+        help.DisplayHelp(&owner, topic);
+        help.DisplayHelp(&owner, topic); // the same single window again
+
+        QTextBrowser* viewer = OpenViewer();
+        QVERIFY(viewer != nullptr);
+        QVERIFY(!viewer->isModal());
+        QCOMPARE(viewer->parentWidget(), &owner);
+        int viewers = 0;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            viewers += qobject_cast<QTextBrowser*>(w) != nullptr && w->isVisible();
+        }
+        QCOMPARE(viewers, 1);
+        if (exists) {
+            QCOMPARE(viewer->windowTitle(), QStringLiteral("Orbet Help"));
+            QCOMPARE(viewer->source().fragment(), topic);
+        } else {
+            QVERIFY(viewer->toPlainText().contains(QStringLiteral("could not be found")));
+        }
+    }
+};
+
+QTEST_MAIN(TestServices)
+#include "tst_services.moc"

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "platform/RandomSource.h"
+#include "platform/SoundPlayer.h"
+
+#include <QSettings>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <random>
+
+// Hands out the fractions it was given, then carries on with a seeded sequence.
+class ScriptedRandom : public RandomSource {
+public:
+    explicit ScriptedRandom(uint64_t seed = 1) : mFallback(seed) {}
+    void Push(double fraction) { mScript.push_back(fraction); }
+    void PushColour(int32_t colour) { Push((colour + 0.5) / 7.0); }
+    void PushCell(int32_t index) { Push((index - 0.5) / 100.0); }
+    bool Exhausted() const { return mScript.empty(); }
+    double Rnd() override {
+        if (mScript.empty()) {
+            return mFallback.Rnd();
+        }
+        const double next = mScript.front();
+        mScript.pop_front();
+        return next;
+    }
+
+private:
+    std::deque<double> mScript;
+    ClockRandomSource mFallback;
+};
+
+class RecordingSoundPlayer : public SoundPlayer {
+public:
+    void PlaySound(const QString& strName) override { played.append(strName); }
+    QStringList played;
+};
+
+// Points the per-user settings store at a fresh folder for as long as it lives.
+class IsolatedSettings {
+public:
+    IsolatedSettings() {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, mFolder.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, mFolder.path());
+    }
+    QString Folder() const { return mFolder.path(); }
+    QString File() const { return mFolder.path() + QStringLiteral("/Hollenby Ltd/Orbet.conf"); }
+    static void Write(const QString& key, const QString& value) {
+        QSettings(QStringLiteral("Hollenby Ltd"), QStringLiteral("Orbet")).setValue(key, value);
+    }
+    static QVariant Read(const QString& key) {
+        return QSettings(QStringLiteral("Hollenby Ltd"), QStringLiteral("Orbet")).value(key);
+    }
+
+private:
+    QTemporaryDir mFolder;
+};
