@@ -3,18 +3,32 @@
 #include "platform/PieceImages.h"
 #include "platform/WindowSurface.h"
 
+#include <climits>
 #include <cmath>
 
 clsPiece::clsPiece() {
     SetRect(mrctPiece, 0, 0, 0, 0);
 }
 
+namespace {
+
+// Rounds to the nearest whole number, a half to the even one: adding and taking away 2^23
+// leaves the float rounded in the default rounding mode. Anything too large for that, or not
+// a number, lies far outside every cell.
+int32_t RoundHalfEven(float value) {
+    constexpr float kWhole = 0x1p23f;
+    if (!(std::fabs(value) < kWhole)) {
+        return value > 0 ? INT32_MAX : INT32_MIN;
+    }
+    const float magic = std::copysign(kWhole, value);
+    return static_cast<int32_t>((value + magic) - magic);
+}
+
+} // namespace
+
 bool clsPiece::IsSelected(float sngX, float sngY) const {
-    // The press position is rounded half to even (the default rounding mode), so 30.5 lands
-    // in the cell that ends at 31 and 31.5 falls outside it.
-    const auto x = static_cast<int32_t>(std::nearbyint(sngX));
-    const auto y = static_cast<int32_t>(std::nearbyint(sngY));
-    return PtInRect(mrctPiece, POINT{x, y});
+    // So 30.5 lands in the cell that ends at 31 and 31.5 falls outside it.
+    return PtInRect(mrctPiece, POINT{RoundHalfEven(sngX), RoundHalfEven(sngY)});
 }
 
 void clsPiece::setColour(int32_t lngColour) {

@@ -21,11 +21,8 @@ std::shared_ptr<clsPiece> colPieces::Add(int32_t Left, int32_t Top, int32_t Bott
     return cell;
 }
 
-const std::shared_ptr<clsPiece>& colPieces::Item(int32_t vntIndexKey) const {
-    if (vntIndexKey < 1 || vntIndexKey > Count()) {
-        throw std::out_of_range("no cell at this index");
-    }
-    return mcolCells[static_cast<size_t>(vntIndexKey - 1)];
+void colPieces::ThrowOutOfRange() {
+    throw std::out_of_range("no cell at this index");
 }
 
 void colPieces::RemoveAll() {

@@ -16,7 +16,12 @@ public:
 
     std::shared_ptr<clsPiece> Add(int32_t Left, int32_t Top, int32_t Bottom, int32_t Right,
                                   int32_t Row, int32_t Col);
-    const std::shared_ptr<clsPiece>& Item(int32_t vntIndexKey) const;
+    const std::shared_ptr<clsPiece>& Item(int32_t vntIndexKey) const {
+        if (vntIndexKey < 1 || vntIndexKey > Count()) {
+            ThrowOutOfRange();
+        }
+        return mcolCells[static_cast<size_t>(vntIndexKey - 1)];
+    }
     int32_t Count() const { return static_cast<int32_t>(mcolCells.size()); }
     void RemoveAll();
     void Remove(int32_t vntIndexKey);
@@ -28,6 +33,8 @@ public:
     void BuildRoutes();
 
 private:
+    [[noreturn]] static void ThrowOutOfRange();
+
     Cells mcolCells;
     clsPath mclsSearchPath;
 };

@@ -9,7 +9,6 @@
 #include <cstdint>
 
 class QImage;
-class QPainter;
 
 constexpr QRgb RGB(int r, int g, int b) {
     return qRgb(r, g, b);
@@ -80,8 +79,7 @@ public:
     const QImage& Image() const { return mImage; }
 
 private:
-    void FillLogical(QPainter& painter, int32_t x, int32_t y, int32_t width, int32_t height,
-                     QRgb colour);
+    void Fill(int32_t x, int32_t y, int32_t width, int32_t height, QRgb colour);
 
     QImage& mImage;
     Pen mPen;

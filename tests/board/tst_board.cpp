@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+#include <limits>
+
 class TestBoard : public QObject {
     Q_OBJECT
 
@@ -53,6 +55,9 @@ private slots:
         QTest::newRow("30.5 rounds to 30") << 30.5f << 10.0f << true;
         QTest::newRow("y 31.5 rounds to 32") << 10.0f << 31.5f << false;
         QTest::newRow("y 1.5 rounds to 2") << 10.0f << 1.5f << true;
+        QTest::newRow("far outside") << 3.0e9f << 10.0f << false;
+        QTest::newRow("far outside, negative") << -3.0e9f << 10.0f << false;
+        QTest::newRow("not a number") << std::numeric_limits<float>::quiet_NaN() << 10.0f << false;
     }
     void hitTestRoundsHalfToEven() {
         QFETCH(float, x);
