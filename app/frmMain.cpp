@@ -1,0 +1,212 @@
+#include "app/frmMain.h"
+
+#include "app/clsHelp.h"
+#include "app/frmAbout.h"
+#include "game/clsGame.h"
+#include "platform/App.h"
+#include "platform/MessageBox.h"
+#include "platform/WindowSurface.h"
+#include "scores/clsStatistics.h"
+#include "scores/frmNameInput.h"
+#include "scores/frmStatistics.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+// The window's own unit is 15.258605 twips across and 15.352937 down; a pixel is 15 twips.
+constexpr float kPixelsPerUnitAcross = 15.258605f / 15.0f;
+constexpr float kPixelsPerUnitDown = 15.352937f / 15.0f;
+} // namespace
+
+// The client area: shows the surface pixel for pixel and reports presses, not double clicks.
+class frmMain::SurfaceWidget : public QWidget {
+public:
+    SurfaceWidget(frmMain& owner) : QWidget(&owner), mOwner(owner) {
+        setFixedSize(CLIENT_WIDTH, CLIENT_HEIGHT);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPainter painter(this);
+        painter.drawImage(event->rect(), mOwner.Surface().Image(),
+                          QRectF(event->rect().topLeft() * devicePixelRatioF(),
+                                 event->rect().size() * devicePixelRatioF()));
+    }
+    void mousePressEvent(QMouseEvent* event) override {
+        const QPointF at = event->position();
+        mOwner.Form_MouseDown(event->button(), event->modifiers(), static_cast<float>(at.x()),
+                              static_cast<float>(at.y()));
+    }
+    // The second press of a double click has no handler of its own.
+    void mouseDoubleClickEvent(QMouseEvent*) override {}
+
+private:
+    frmMain& mOwner;
+};
+
+class frmMain::MainSurface : public WindowSurface {
+public:
+    MainSurface(QWidget& canvas, qreal ratio) : WindowSurface(ratio), mCanvas(canvas) {}
+    void Refresh() override { mCanvas.update(); }
+
+private:
+    QWidget& mCanvas;
+};
+
+frmMain::frmMain(const Services& services)
+    : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                               Qt::MSWindowsFixedSizeDialogHint),
+      mServices(services), mCanvas(new SurfaceWidget(*this)),
+      mSurface(std::make_unique<MainSurface>(*mCanvas, devicePixelRatioF())),
+      lblNextMove(new QLabel(QStringLiteral("Next Move:"), mCanvas)),
+      lblYourScore(new QLabel(QStringLiteral("Your Score:"), mCanvas)),
+      lblHighScore(new QLabel(QStringLiteral("High Score:"), mCanvas)) {
+    setCentralWidget(mCanvas);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setWindowIcon(App::Icon());
+    for (QLabel* label : {lblNextMove, lblYourScore, lblHighScore}) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+        label->setPalette(palette);
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        label->adjustSize();
+    }
+    CreateMenus();
+    Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+WindowSurface& frmMain::Surface() {
+    return *mSurface;
+}
+
+QWidget* frmMain::Canvas() const {
+    return mCanvas;
+}
+
+void frmMain::CreateMenus() {
+    QMenu* mnuGame = menuBar()->addMenu(QStringLiteral("&Game"));
+    mnuGameNew = mnuGame->addAction(QStringLiteral("&New"), this, &frmMain::mnuGameNew_Click);
+    mnuGameNew->setShortcut(Qt::Key_F2);
+    mnuGameHighScores =
+        mnuGame->addAction(QStringLiteral("&High Scores"), this, &frmMain::mnuGameHighScores_Click);
+    mnuGameHighScores->setShortcut(Qt::Key_F4);
+    mnuGame->addSeparator();
+    mnuGameSound = mnuGame->addAction(QStringLiteral("&Sound"), this, &frmMain::mnuGameSound_Click);
+    mnuGameSound->setCheckable(true);
+    mnuGame->addSeparator();
+    mnuGameExit = mnuGame->addAction(QStringLiteral("E&xit"), this, &frmMain::mnuGameExit_Click);
+
+    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelpContents =
+        mnuHelp->addAction(QStringLiteral("&Contents"), this, &frmMain::mnuHelpContents_Click);
+    mnuHelpContents->setShortcut(Qt::Key_F1);
+    mnuHelp->addSeparator();
+    mnuHelpAbout = mnuHelp->addAction(QStringLiteral("&About"), this, &frmMain::mnuHelpAbout_Click);
+}
+
+// Runs one step of the game, keeping count so that a close arriving meanwhile (say, while a
+// sound lets window events through) waits until the engine is no longer on the stack.
+template <typename Step> void frmMain::Busy(Step step) {
+    ++mBusy;
+    step();
+    if (--mBusy == 0 && mCloseAsked) {
+        mCloseAsked = false;
+        close();
+    }
+}
+
+void frmMain::Form_Load() {
+    gclsGame = std::make_unique<clsGame>(
+        GameServices{mServices.statistics, mServices.random, mServices.soundPlayer});
+    gclsGame->setGameOverHandler([this] { gclsGame_GameOver(); });
+    setWindowTitle(App::Title());
+    Busy([this] { gclsGame->NewGame(*mSurface); });
+    mnuGameSound->setChecked(gclsGame->Sounds());
+    PlaceLabel(lblNextMove, 340, 5);
+    PlaceLabel(lblHighScore, 340, mSurface->ScaleHeight() - 45);
+    PlaceLabel(lblYourScore, 340, mSurface->ScaleHeight() - 95);
+}
+
+void frmMain::PlaceLabel(QLabel* label, float Left, float Top) {
+    label->move(qRound(Left * kPixelsPerUnitAcross), qRound(Top * kPixelsPerUnitDown));
+}
+
+void frmMain::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float X, float Y) {
+    if (gclsGame == nullptr || gclsGame->EndOfGame()) {
+        return;
+    }
+    Busy([&] { gclsGame->DoMove(X, Y); });
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (mBusy > 0) {
+        mCloseAsked = true;
+        event->ignore();
+        return;
+    }
+    Form_Unload();
+    event->accept();
+}
+
+void frmMain::Form_Unload() {
+    gclsGame.reset();
+    emit Unloaded();
+}
+
+void frmMain::mnuGameNew_Click() {
+    Busy([this] { gclsGame->NewGame(*mSurface); });
+}
+
+void frmMain::mnuGameHighScores_Click() {
+    frmStatistics window(mServices.statistics, this);
+    window.exec();
+}
+
+void frmMain::mnuGameSound_Click() {
+    // The action has already toggled its check mark.
+    gclsGame->setSounds(mnuGameSound->isChecked());
+}
+
+void frmMain::mnuGameExit_Click() {
+    close();
+}
+
+void frmMain::mnuHelpContents_Click() {
+    mServices.help.DisplayHelp(this, QString());
+}
+
+void frmMain::mnuHelpAbout_Click() {
+    if (mfrmAbout.isNull()) {
+        mfrmAbout = new frmAbout(this);
+    }
+    mfrmAbout->exec();
+}
+
+void frmMain::gclsGame_GameOver() {
+    const int32_t score = gclsGame->Score();
+    const int32_t rank = mServices.statistics.RankOf(score);
+    if (rank == 0 || score <= 0) {
+        MsgBox(this, QStringLiteral("Game Over."), MB_ICONINFORMATION, QStringLiteral("GAME OVER"));
+    } else {
+        const QString text =
+            QStringLiteral("You have achieved a high score that places you at position %1\r\n"
+                           "in the High Score table.\r\n\r\n"
+                           "Do you wish to add your name to the High Score table?")
+                .arg(rank);
+        if (MsgBox(this, text, MB_ICONQUESTION | MB_YESNO, QStringLiteral("HIGH SCORE")) == IDYES) {
+            frmNameInput dialog(mServices.statistics, this);
+            dialog.setTag(QString::number(gclsGame->Score()));
+            dialog.exec();
+        }
+    }
+    gclsGame->NewGame(*mSurface);
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <memory>
+
+class QAction;
+class QLabel;
+class clsGame;
+class clsHelp;
+class clsStatistics;
+class frmAbout;
+class RandomSource;
+class SoundPlayer;
+class WindowSurface;
+
+// The game's window: it shows the surface the engine paints, hands every press on it to the
+// engine, offers the Game and Help menus, and ends the program when it closes.
+class frmMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    struct Services {
+        clsStatistics& statistics;
+        clsHelp& help;
+        RandomSource& random;
+        SoundPlayer& soundPlayer;
+    };
+
+    explicit frmMain(const Services& services);
+    ~frmMain() override;
+
+    clsGame& Game() { return *gclsGame; }
+    WindowSurface& Surface();
+    QWidget* Canvas() const;
+
+signals:
+    // The window has closed and released its game: time for the program to end.
+    void Unloaded();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    class SurfaceWidget;
+    class MainSurface;
+
+    void Form_Load();
+    void Form_MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, float X, float Y);
+    void Form_Unload();
+    void mnuGameNew_Click();
+    void mnuGameHighScores_Click();
+    void mnuGameSound_Click();
+    void mnuGameExit_Click();
+    void mnuHelpContents_Click();
+    void mnuHelpAbout_Click();
+    void gclsGame_GameOver();
+
+    void CreateMenus();
+    void PlaceLabel(QLabel* label, float Left, float Top);
+    template <typename Step> void Busy(Step step);
+
+    Services mServices;
+    SurfaceWidget* mCanvas;
+    std::unique_ptr<MainSurface> mSurface;
+    std::unique_ptr<clsGame> gclsGame;
+    QLabel* lblNextMove;
+    QLabel* lblYourScore;
+    QLabel* lblHighScore;
+    QAction* mnuGameNew = nullptr;
+    QAction* mnuGameHighScores = nullptr;
+    QAction* mnuGameSound = nullptr;
+    QAction* mnuGameExit = nullptr;
+    QAction* mnuHelpContents = nullptr;
+    QAction* mnuHelpAbout = nullptr;
+    QPointer<frmAbout> mfrmAbout;
+    int mBusy = 0;            // depth of game steps running, counting re-entered ones
+    bool mCloseAsked = false; // a close that arrived during a step, done when it ends
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+#include <cstdint>
+
+// The program's own facts: its title, version information and icon.
+struct App {
+    static QString Title() { return QStringLiteral("Orbet"); }
+    static int32_t Major() { return ORBET_VERSION_MAJOR; }
+    static int32_t Minor() { return ORBET_VERSION_MINOR; }
+    static int32_t Revision() { return ORBET_VERSION_PATCH; }
+    static QString LegalCopyright() {
+        return QStringLiteral("Copyright \u00A9 2026 Hollenby Ltd. All rights reserved.");
+    }
+    // The 32 × 32 and 16 × 16 program icon.
+    static QIcon Icon();
+};
+
+// Layouts are given in twips, 15 to the pixel.
+constexpr int Twips(int twips) {
+    return twips / 15;
+}

@@ -1,0 +1,84 @@
+#include "scores/frmNameInput.h"
+
+#include "platform/App.h"
+#include "platform/MessageBox.h"
+#include "scores/clsStatistics.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+// Only spaces are trimmed: other blanks inside or around a name are kept as typed.
+QString TrimSpaces(const QString& text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == QLatin1Char(' ')) {
+        ++first;
+    }
+    while (last > first && text.at(last - 1) == QLatin1Char(' ')) {
+        --last;
+    }
+    return text.mid(first, last - first);
+}
+
+} // namespace
+
+frmNameInput::frmNameInput(clsStatistics& statistics, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      mStatistics(statistics), Label1(new QLabel(QStringLiteral("Enter Name:"), this)),
+      txtName(new QLineEdit(this)), cmdCancel(new QPushButton(QStringLiteral("&Cancel"), this)),
+      cmdOK(new QPushButton(QStringLiteral("&OK"), this)) {
+    setWindowTitle(QStringLiteral("High Score Entry"));
+    setFixedSize(Twips(4905), Twips(1065));
+    setModal(true);
+
+    Label1->move(Twips(120), Twips(0));
+    Label1->adjustSize();
+    txtName->setGeometry(Twips(120), Twips(240), Twips(4695), Twips(285));
+    cmdCancel->setGeometry(Twips(2760), Twips(600), Twips(975), Twips(375));
+    cmdOK->setGeometry(Twips(3840), Twips(600), Twips(975), Twips(375));
+    cmdOK->setDefault(true);
+    setTabOrder(txtName, cmdCancel);
+    setTabOrder(cmdCancel, cmdOK);
+    txtName->setFocus();
+
+    connect(cmdOK, &QPushButton::clicked, this, &frmNameInput::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmNameInput::cmdCancel_Click);
+}
+
+void frmNameInput::cmdOK_Click() {
+    const QString name = TrimSpaces(txtName->text());
+    const auto length = name.toUcs4().size(); // characters, not UTF-16 units
+    if (length == 0) {
+        const int32_t answer = MsgBox(this,
+                                      QStringLiteral("You did not enter a name.\r\n\r\n"
+                                                     "Are you sure that you do not wish to enter "
+                                                     "your name into the\r\nHigh Score table?"),
+                                      MB_ICONQUESTION | MB_YESNO, QStringLiteral("CONFIRMATION"));
+        if (answer == IDYES) {
+            reject();
+        } else {
+            txtName->setFocus();
+        }
+        return;
+    }
+    if (length <= MAX_NAME_LENGTH) {
+        mStatistics.AddStatistic(name, clsStatistics::ScoreNumber(mstrTag));
+        accept();
+        return;
+    }
+    MsgBox(this,
+           QStringLiteral("The name entered exceeds 25 characters.\r\n\r\n"
+                          "Please shorten it so that you name can be entered into the High Score "
+                          "table."),
+           MB_OK, QString());
+    txtName->setFocus();
+    txtName->setSelection(0, static_cast<int>(txtName->text().size()));
+}
+
+void frmNameInput::cmdCancel_Click() {
+    reject();
+}

@@ -1,0 +1,91 @@
+#include "scores/frmStatistics.h"
+
+#include "platform/App.h"
+#include "scores/clsStatistics.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+QFont Tahoma(qreal points, bool bold) {
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPointSizeF(points);
+    font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    return font;
+}
+
+QLabel* Label(QWidget* parent, const QString& text, const QFont& font, int left, int top) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(font);
+    label->move(Twips(left), Twips(top));
+    label->adjustSize();
+    return label;
+}
+
+QLabel* Cell(QWidget* parent, const QString& text, int left, int top, int width) {
+    QLabel* label = Label(parent, text, Tahoma(8.25, false), left, top);
+    label->setFixedSize(Twips(width), Twips(255));
+    return label;
+}
+
+void Rule(QWidget* parent, int left, int top, int right) {
+    auto* line = new QFrame(parent);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    line->setGeometry(Twips(left), Twips(top), Twips(right - left), 2);
+}
+
+} // namespace
+
+frmStatistics::frmStatistics(const clsStatistics& statistics, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      mStatistics(statistics), imgOrbet(new QLabel(this)),
+      cmdOK(new QPushButton(QStringLiteral("&OK"), this)) {
+    setWindowTitle(QStringLiteral("Orbet High Scores"));
+    setFixedSize(Twips(4680), Twips(4290));
+    setModal(true);
+
+    imgOrbet->setGeometry(Twips(120), Twips(120), 32, 32);
+    imgOrbet->setPixmap(App::Icon().pixmap(32, 32));
+    imgOrbet->setVisible(false);
+    Label(this, QStringLiteral("High Scores"), Tahoma(15.75, true), 720, 120);
+    Label(this, QStringLiteral("Rank"), Tahoma(9.75, true), 720, 840);
+    Label(this, QStringLiteral("Player"), Tahoma(9.75, true), 1680, 840);
+    Label(this, QStringLiteral("Score"), Tahoma(9.75, true), 3840, 840);
+    Rule(this, 720, 600, 4560);
+    Rule(this, 720, 1080, 4560);
+    for (int i = 0; i < ROWS; ++i) {
+        const int top = 1200 + 240 * i;
+        const auto row = static_cast<size_t>(i);
+        lblRank[row] = Cell(this, QString::number(i + 1), 960, top, 375);
+        lblPlayer[row] = Cell(this, QStringLiteral("-"), 1680, top, 1995);
+        lblScore[row] = Cell(this, QStringLiteral("0"), 3840, top, 735);
+    }
+    cmdOK->setGeometry(Twips(3600), Twips(3840), Twips(975), Twips(375));
+    cmdOK->setDefault(true);
+    cmdOK->setFocus();
+    connect(cmdOK, &QPushButton::clicked, this, &frmStatistics::cmdOK_Click);
+
+    Form_Load();
+}
+
+void frmStatistics::Form_Load() {
+    imgOrbet->setVisible(true);
+    for (size_t i = 0; i < lblPlayer.size(); ++i) {
+        // A name wider than its column ends in an ellipsis; the whole name is its tooltip.
+        const QString name = mStatistics.GetName(static_cast<int32_t>(i + 1));
+        QLabel* label = lblPlayer[i];
+        label->setText(label->fontMetrics().elidedText(name, Qt::ElideRight, label->width()));
+        label->setToolTip(name);
+    }
+    for (size_t i = 0; i < lblScore.size(); ++i) {
+        lblScore[i]->setText(mStatistics.GetScore(static_cast<int32_t>(i + 1)));
+    }
+}
+
+void frmStatistics::cmdOK_Click() {
+    accept();
+}

@@ -1,0 +1,162 @@
+#include "app/frmAbout.h"
+#include "platform/Shell.h"
+#include "support/WindowHarness.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
+
+namespace {
+
+QLabel* LabelWithText(QWidget* dialog, const QString& text) {
+    for (QLabel* label : dialog->findChildren<QLabel*>()) {
+        if (label->text() == text) {
+            return label;
+        }
+    }
+    return nullptr;
+}
+
+QColor TextColour(QLabel* label) {
+    return label->palette().color(QPalette::WindowText);
+}
+
+// Moves the pointer onto a widget as the window system does: the event goes to the widget
+// under it and travels up while nobody takes it.
+void MoveOnto(QWidget* widget, QPoint at = QPoint(2, 2)) {
+    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+void ClickOn(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+}
+
+const QColor kBlue(0, 0, 255);
+const QColor kRed(255, 0, 0);
+
+} // namespace
+
+class TestAbout : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        SetShellHandler([this](const QString& operation, const QString& file) {
+            opened << operation + QLatin1Char(' ') + file;
+        });
+        opened.clear();
+    }
+    void cleanup() { SetShellHandler(nullptr); }
+
+    void showsTheProgramsFacts() {
+        WindowHarness h;
+        QPointer<QWidget> about;
+        WindowHarness::WhenModal([&](QWidget* modal) {
+            about = modal;
+            QCOMPARE(modal->windowTitle(), QStringLiteral("About Orbet"));
+            QCOMPARE(modal->size(), QSize(406, 204));
+            QVERIFY(!(modal->windowFlags() & Qt::WindowMinimizeButtonHint));
+            QLabel* version = LabelWithText(modal, QStringLiteral("Version 1.1"));
+            QVERIFY(version != nullptr);
+            QCOMPARE(version->pos(), QPoint(64, 56));
+            QVERIFY(version->font().bold());
+            QLabel* title = LabelWithText(modal, QStringLiteral("Orbet"));
+            QVERIFY(title != nullptr && title->font().pointSizeF() == 24);
+            for (QLabel* label : modal->findChildren<QLabel*>()) {
+                QVERIFY(!label->text().startsWith(QStringLiteral("Revision")) ||
+                        !label->isVisible());
+            }
+            QVERIFY(LabelWithText(modal, QStringLiteral("For further information:")));
+            QVERIFY(LabelWithText(modal, QStringLiteral("Send questions and comments to:")));
+            QTest::keyClick(modal, Qt::Key_Escape); // does not close it
+            QVERIFY(modal->isVisible());
+            QTest::keyClick(modal, Qt::Key_Return); // OK hides it
+        });
+        h.Action(QStringLiteral("&About"))->trigger();
+        QVERIFY(!about.isNull());
+        QVERIFY(!about->isVisible());
+    }
+
+    void linksLightUpUnderThePointer() {
+        WindowHarness h;
+        QStringList seen;
+        WindowHarness::WhenModal([&](QWidget* modal) {
+            QLabel* web = LabelWithText(modal, frmAbout::WebAddress());
+            QLabel* mail = LabelWithText(modal, frmAbout::MailAddress());
+            QLabel* other = LabelWithText(modal, QStringLiteral("Send questions and comments to:"));
+            QPushButton* ok = modal->findChild<QPushButton*>();
+            auto state = [&] {
+                return QStringLiteral("%1/%2").arg(TextColour(web) == kRed ? "red" : "blue",
+                                                   TextColour(mail) == kRed ? "red" : "blue");
+            };
+            seen << state();
+            MoveOnto(web);
+            seen << state();
+            MoveOnto(mail); // straight from one link onto the other
+            seen << state();
+            MoveOnto(other); // another label leaves the link lit
+            seen << state();
+            MoveOnto(ok);
+            seen << state();
+            MoveOnto(modal, QPoint(200, 190)); // the free area resets both
+            seen << state();
+            MoveOnto(web);
+            ClickOn(web); // clicking turns it blue although the pointer is still there
+            seen << state();
+            MoveOnto(web);
+            seen << state();
+            MoveOnto(modal, QPoint(100, 48)); // a rule counts as free area
+            seen << state();
+            MoveOnto(mail);
+            ClickOn(mail);
+            seen << state();
+            QVERIFY(modal->isVisible()); // following a link leaves the box open
+            QTest::keyClick(modal, Qt::Key_Return);
+        });
+        h.Action(QStringLiteral("&About"))->trigger();
+        QCOMPARE(seen,
+                 (QStringList{"blue/blue", "red/blue", "blue/red", "blue/red", "blue/red",
+                              "blue/blue", "blue/blue", "red/blue", "blue/blue", "blue/blue"}));
+        QCOMPARE(opened, (QStringList{QStringLiteral("Open https://www.example.com/orbet"),
+                                      QStringLiteral("Open mailto:orbet@example.com")}));
+    }
+
+    void okHidesAndTheCloseBoxDestroys() {
+        WindowHarness h;
+        QPointer<QWidget> first;
+        QPointer<QWidget> second;
+        WindowHarness::WhenModal([&](QWidget* modal) {
+            first = modal;
+            LabelWithText(modal, QStringLiteral("Version 1.1"))->setText(QStringLiteral("marked"));
+            modal->findChild<QPushButton*>()->click();
+        });
+        h.Action(QStringLiteral("&About"))->trigger();
+        QVERIFY(!first.isNull());
+        WindowHarness::WhenModal([&](QWidget* modal) {
+            second = modal;
+            // The same box, not loaded again: the label keeps what it had.
+            QVERIFY(LabelWithText(modal, QStringLiteral("marked")) != nullptr);
+            modal->close();
+        });
+        h.Action(QStringLiteral("&About"))->trigger();
+        QCOMPARE(second, first);
+        QTRY_VERIFY(first.isNull()); // the close box destroyed it
+        WindowHarness::WhenModal([&](QWidget* modal) {
+            QVERIFY(LabelWithText(modal, QStringLiteral("Version 1.1")) != nullptr);
+            second = modal;
+            modal->close();
+        });
+        QPointer<QWidget> destroyed = first;
+        h.Action(QStringLiteral("&About"))->trigger();
+        QVERIFY(destroyed.isNull()); // a third showing made a new box
+    }
+
+private:
+    QStringList opened;
+};
+
+QTEST_MAIN(TestAbout)
+#include "tst_about.moc"

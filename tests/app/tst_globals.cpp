@@ -1,0 +1,51 @@
+#include "app/Globals.h"
+#include "app/clsHelp.h"
+#include "app/frmMain.h"
+#include "game/clsGame.h"
+#include "support/Fakes.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+
+class TestGlobals : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The whole program: start, play a little, and leave by Exit.
+    void startsAndEndsTheProgram() {
+        IsolatedSettings settings;
+        Globals::Main();
+        QVERIFY(Globals::gclsStatistics != nullptr);
+        QVERIFY(Globals::gclsHelp->HelpFile().endsWith(QStringLiteral("/orbet.html")));
+
+        frmMain* window = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            window = qobject_cast<frmMain*>(w) ? qobject_cast<frmMain*>(w) : window;
+        }
+        QVERIFY(window != nullptr && window->isVisible());
+        QCOMPARE(window->Game().Score(), 0);
+
+        QTimer::singleShot(0, window, [window] {
+            QTest::mouseClick(window->Canvas(), Qt::LeftButton, Qt::NoModifier, QPoint(400, 200));
+            for (QAction* menu : window->menuBar()->actions()) {
+                for (QAction* entry : menu->menu()->actions()) {
+                    if (entry->text() == QLatin1String("E&xit")) {
+                        entry->trigger();
+                    }
+                }
+            }
+        });
+        QCOMPARE(QApplication::exec(), 0); // returns once the program has ended
+        QVERIFY(Globals::gclsStatistics == nullptr);
+        QVERIFY(Globals::gclsHelp == nullptr);
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            QVERIFY(qobject_cast<frmMain*>(w) == nullptr);
+        }
+    }
+};
+
+QTEST_MAIN(TestGlobals)
+#include "tst_globals.moc"

@@ -1,0 +1,453 @@
+#include "support/WindowHarness.h"
+
+#include "scores/frmNameInput.h"
+#include "scores/frmStatistics.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTextBrowser>
+
+// What to do in the name dialog, step by step: type a text, then press a button.
+struct NameStep {
+    QString text;
+    QString button; // "OK", "Cancel" or "close"
+};
+
+Q_DECLARE_METATYPE(NameStep)
+
+namespace {
+
+// A full board on which no two neighbours in any line share a colour; cells from
+// emptyFromIndex on are left empty.
+QStringList RunFree(int32_t emptyFromIndex) {
+    QStringList rows;
+    for (int32_t row = 1; row <= 10; ++row) {
+        QString line;
+        for (int32_t col = 1; col <= 10; ++col) {
+            const bool empty = CellIndex(col, row) >= emptyFromIndex;
+            line += empty ? QLatin1Char('.') : QChar(QLatin1Char('0' + (col + 2 * row) % 7));
+        }
+        rows << line;
+    }
+    return rows;
+}
+
+void StoreScores(std::initializer_list<int> scores) {
+    int rank = 1;
+    for (int score : scores) {
+        IsolatedSettings::Write(QStringLiteral("Orbet Name/%1").arg(rank),
+                                QStringLiteral("P%1").arg(rank));
+        IsolatedSettings::Write(QStringLiteral("Orbet Score/%1").arg(rank), QString::number(score));
+        ++rank;
+    }
+}
+
+// Brings the game to its end with the given score: the piece on cell 99 moves to 100, and the
+// new pieces fill the last two cells.
+void FinishGame(WindowHarness& h, int32_t score) {
+    LayOut(h.probe().Board(), RunFree(99));
+    h.probe().Board().Item(98)->setPopulated(false);
+    h.probe().Board().Item(99)->setColour(5);
+    h.probe().Board().BuildRoutes();
+    h.probe().SetScore(score);
+    h.probe().NextColours() = {1, 2, 3};
+    h.Click(10, 9);
+    h.random.PushCell(98);
+    h.random.PushCell(100);
+    h.Click(10, 10);
+}
+
+void DriveNameDialog(QList<NameStep> steps, QStringList* selections) {
+    if (steps.isEmpty()) {
+        return;
+    }
+    WindowHarness::WhenModal([steps, selections](QWidget* modal) mutable {
+        auto* dialog = qobject_cast<frmNameInput*>(modal);
+        if (dialog == nullptr) {
+            QFAIL("the name dialog did not open");
+        }
+        const NameStep step = steps.takeFirst();
+        auto* name = dialog->findChild<QLineEdit*>();
+        name->setText(step.text);
+        if (step.button == QLatin1String("close")) {
+            dialog->close();
+        } else {
+            for (auto* button : dialog->findChildren<QPushButton*>()) {
+                if (button->text().remove(QLatin1Char('&')) == step.button) {
+                    button->click();
+                }
+            }
+        }
+        if (dialog->isVisible()) {
+            selections->append(name->selectedText());
+            DriveNameDialog(steps, selections);
+        }
+    });
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void windowIsLaidOut() {
+        WindowHarness h;
+        frmMain& w = *h.window;
+        QCOMPARE(w.windowTitle(), QStringLiteral("Orbet"));
+        QCOMPARE(w.Canvas()->size(), QSize(463, 339));
+        QCOMPARE(w.Canvas()->y(), w.menuBar()->height());
+        QVERIFY(w.windowFlags() & Qt::WindowMinimizeButtonHint);
+        QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(w.minimumSize(), w.maximumSize());
+        QVERIFY(!w.windowIcon().isNull());
+
+        const QList<std::tuple<QString, QPoint>> labels{
+            {QStringLiteral("Next Move:"), QPoint(346, 5)},
+            {QStringLiteral("Your Score:"), QPoint(346, 242)},
+            {QStringLiteral("High Score:"), QPoint(346, 293)},
+        };
+        for (const auto& [text, at] : labels) {
+            QLabel* label = nullptr;
+            for (auto* candidate : w.Canvas()->findChildren<QLabel*>()) {
+                label = candidate->text() == text ? candidate : label;
+            }
+            QVERIFY2(label != nullptr, qPrintable(text));
+            QCOMPARE(label->pos(), at);
+            QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        }
+        // Each label stands above its score box.
+        QVERIFY(242 + 13 <= 261 && 293 + 13 <= 311);
+    }
+
+    void menusHaveTheirEntries_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QKeySequence>("shortcut");
+        QTest::newRow("New") << QStringLiteral("&New") << QKeySequence(Qt::Key_F2);
+        QTest::newRow("High Scores") << QStringLiteral("&High Scores") << QKeySequence(Qt::Key_F4);
+        QTest::newRow("Sound") << QStringLiteral("&Sound") << QKeySequence();
+        QTest::newRow("Exit") << QStringLiteral("E&xit") << QKeySequence();
+        QTest::newRow("Contents") << QStringLiteral("&Contents") << QKeySequence(Qt::Key_F1);
+        QTest::newRow("About") << QStringLiteral("&About") << QKeySequence();
+    }
+    void menusHaveTheirEntries() {
+        QFETCH(QString, text);
+        QFETCH(QKeySequence, shortcut);
+        WindowHarness h;
+        QAction* action = h.Action(text);
+        QVERIFY(action != nullptr);
+        QCOMPARE(action->shortcut(), shortcut);
+        QStringList menus;
+        for (QAction* menu : h.window->menuBar()->actions()) {
+            menus << menu->text();
+        }
+        QCOMPARE(menus, (QStringList{QStringLiteral("&Game"), QStringLiteral("&Help")}));
+    }
+
+    void anyButtonPlays_data() {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::newRow("left") << Qt::LeftButton;
+        QTest::newRow("right") << Qt::RightButton;
+        QTest::newRow("middle") << Qt::MiddleButton;
+    }
+    void anyButtonPlays() {
+        QFETCH(Qt::MouseButton, button);
+        WindowHarness h;
+        QStringList layout(10, QStringLiteral(".........."));
+        layout[4] = QStringLiteral("....3.....");
+        LayOut(h.probe().Board(), layout);
+        h.probe().Board().BuildRoutes();
+        h.Click(5, 5, button);
+        QCOMPARE(h.probe().Board().GetSelectedPieceIndex(), CellIndex(5, 5));
+        h.Click(5, 5, button);
+        QCOMPARE(h.probe().Board().SelectedPieceCount(), 0);
+        h.Click(5, 5, button);
+        h.Click(9, 2, button);
+        QCOMPARE(h.probe().Board().Item(CellIndex(9, 2))->Colour(), 3);
+        QCOMPARE(h.probe().Board().SelectedPieceCount(), 0);
+        // The move reached the screen: the window shows the surface.
+        const QImage shown = h.window->Canvas()->grab().toImage();
+        const QImage ball = h.window->Surface().picPiece(3).Image();
+        QCOMPARE(shown.pixel(272 + 15, 36 + 15), ball.pixel(15, 15));
+    }
+
+    void doubleClickActsOnce() {
+        WindowHarness h;
+        QStringList layout(10, QStringLiteral(".........."));
+        layout[0] = QStringLiteral("2.........");
+        LayOut(h.probe().Board(), layout);
+        // The window system reports a double click as a press, a release, a double-click
+        // event in place of the second press, and a release.
+        QWidget* canvas = h.window->Canvas();
+        const QPoint at = h.CellCentre(1, 1);
+        QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, at);
+        QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, at);
+        QMouseEvent second(QEvent::MouseButtonDblClick, at, canvas->mapToGlobal(at), Qt::LeftButton,
+                           Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(canvas, &second);
+        QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, at);
+        QCOMPARE(h.probe().Board().GetSelectedPieceIndex(), 1);
+        QCOMPARE(h.sound.played.count(QStringLiteral("select.wav")), 1);
+    }
+
+    void soundEntryTogglesAndStores() {
+        WindowHarness h;
+        QAction* sound = h.Action(QStringLiteral("&Sound"));
+        QVERIFY(sound->isCheckable());
+        QCOMPARE(sound->isChecked(), true);
+        sound->trigger();
+        QCOMPARE(sound->isChecked(), false);
+        QCOMPARE(h.window->Game().Sounds(), false);
+        QCOMPARE(IsolatedSettings::Read(QStringLiteral("Options/Sounds")).toString(),
+                 QStringLiteral("off"));
+        sound->trigger();
+        QCOMPARE(sound->isChecked(), true);
+        QCOMPARE(IsolatedSettings::Read(QStringLiteral("Options/Sounds")).toString(),
+                 QStringLiteral("on"));
+    }
+
+    void soundEntryStartsFromTheStoredOption() {
+        WindowHarness h(false);
+        QCOMPARE(h.Action(QStringLiteral("&Sound"))->isChecked(), false);
+    }
+
+    void newStartsAFreshBoard() {
+        WindowHarness h;
+        StoreScores({700});
+        LayOut(h.probe().Board(), RunFree(60));
+        h.probe().SetScore(120);
+        h.Action(QStringLiteral("&New"))->trigger();
+        QCOMPARE(h.window->Game().Score(), 0);
+        QCOMPARE(h.probe().Board().PopulatedPieceCount(), 3);
+        QCOMPARE(h.probe().BestScoreShown(), 700);
+        QCOMPARE(h.statistics.GetScore(2), QStringLiteral("0")); // the old score is not recorded
+    }
+
+    void gameOverFlows_data() {
+        QTest::addColumn<QList<int>>("stored");
+        QTest::addColumn<int>("score");
+        QTest::addColumn<QList<int32_t>>("answers");
+        QTest::addColumn<QList<NameStep>>("steps");
+        QTest::addColumn<QStringList>("captions");
+        QTest::addColumn<QString>("recordedName"); // empty: nothing recorded
+        QTest::addColumn<int>("rank");
+
+        const QList<int> some{500, 400, 300, 250};
+        const QList<int> tens(10, 100);
+        const QString caption = QStringLiteral("HIGH SCORE");
+        const QString confirm = QStringLiteral("CONFIRMATION");
+        const QString tooLong = QString(26, QLatin1Char('x'));
+        const QString longest = QString(25, QLatin1Char('y'));
+        QTest::newRow("score 0") << QList<int>{} << 0 << QList<int32_t>{} << QList<NameStep>{}
+                                 << QStringList{QStringLiteral("GAME OVER")} << QString() << 0;
+        QTest::newRow("equal to rank 10 of a full table")
+            << tens << 100 << QList<int32_t>{} << QList<NameStep>{}
+            << QStringList{QStringLiteral("GAME OVER")} << QString() << 0;
+        QTest::newRow("high score, No") << some << 300 << QList<int32_t>{IDNO} << QList<NameStep>{}
+                                        << QStringList{caption} << QString() << 4;
+        QTest::newRow("high score, name")
+            << some << 300 << QList<int32_t>{IDYES}
+            << QList<NameStep>{{QStringLiteral("Alice"), QStringLiteral("OK")}}
+            << QStringList{caption} << QStringLiteral("Alice") << 4;
+        QTest::newRow("empty table, name") << QList<int>{} << 10 << QList<int32_t>{IDYES}
+                                           << QList<NameStep>{{QStringLiteral("Z"), "OK"}}
+                                           << QStringList{caption} << QStringLiteral("Z") << 1;
+        QTest::newRow("spaces only, then Yes")
+            << some << 600 << QList<int32_t>{IDYES, IDYES}
+            << QList<NameStep>{{QStringLiteral("   "), QStringLiteral("OK")}}
+            << QStringList{caption, confirm} << QString() << 1;
+        QTest::newRow("empty, No, then a name")
+            << some << 600 << QList<int32_t>{IDYES, IDNO}
+            << QList<NameStep>{{QString(), QStringLiteral("OK")},
+                               {QStringLiteral("Bob"), QStringLiteral("OK")}}
+            << QStringList{caption, confirm} << QStringLiteral("Bob") << 1;
+        QTest::newRow("26 characters, then Cancel")
+            << some << 600 << QList<int32_t>{IDYES, IDOK}
+            << QList<NameStep>{{tooLong, QStringLiteral("OK")}, {tooLong, QStringLiteral("Cancel")}}
+            << QStringList{caption, QString()} << QString() << 1;
+        QTest::newRow("25 characters with spaces around")
+            << some << 600 << QList<int32_t>{IDYES}
+            << QList<NameStep>{{QStringLiteral("  ") + longest + QStringLiteral("  "), "OK"}}
+            << QStringList{caption} << longest << 1;
+        QTest::newRow("Cancel") << some << 600 << QList<int32_t>{IDYES}
+                                << QList<NameStep>{{QStringLiteral("Carol"), "Cancel"}}
+                                << QStringList{caption} << QString() << 1;
+        QTest::newRow("close box") << some << 600 << QList<int32_t>{IDYES}
+                                   << QList<NameStep>{{QStringLiteral("Dan"), "close"}}
+                                   << QStringList{caption} << QString() << 1;
+    }
+    void gameOverFlows() {
+        QFETCH(QList<int>, stored);
+        QFETCH(int, score);
+        QFETCH(QList<int32_t>, answers);
+        QFETCH(QList<NameStep>, steps);
+        QFETCH(QStringList, captions);
+        QFETCH(QString, recordedName);
+        QFETCH(int, rank);
+        WindowHarness h;
+        int r = 1;
+        for (int s : stored) {
+            IsolatedSettings::Write(QStringLiteral("Orbet Name/%1").arg(r),
+                                    QStringLiteral("P%1").arg(r));
+            IsolatedSettings::Write(QStringLiteral("Orbet Score/%1").arg(r), QString::number(s));
+            ++r;
+        }
+        h.answers = answers;
+        QStringList selections;
+        DriveNameDialog(steps, &selections);
+
+        FinishGame(h, score);
+
+        QStringList shown;
+        for (const MessageBoxRequest& box : h.boxes) {
+            shown << box.title;
+            QCOMPARE(box.owner != nullptr, true);
+        }
+        QCOMPARE(shown, captions);
+        const MessageBoxRequest& first = h.boxes.first();
+        if (first.title == QLatin1String("GAME OVER")) {
+            QCOMPARE(first.prompt, QStringLiteral("Game Over."));
+            QCOMPARE(first.buttons, uint32_t(MB_ICONINFORMATION));
+        } else {
+            QCOMPARE(first.prompt,
+                     QStringLiteral("You have achieved a high score that places you at position "
+                                    "%1\r\nin the High Score table.\r\n\r\nDo you wish to add "
+                                    "your name to the High Score table?")
+                         .arg(rank));
+            QCOMPARE(first.buttons, uint32_t(MB_ICONQUESTION | MB_YESNO));
+        }
+        if (captions.contains(QStringLiteral("CONFIRMATION"))) {
+            QCOMPARE(h.boxes.at(1).prompt,
+                     QStringLiteral("You did not enter a name.\r\n\r\nAre you sure that you do "
+                                    "not wish to enter your name into the\r\nHigh Score table?"));
+        }
+        if (captions.contains(QString())) {
+            QCOMPARE(h.boxes.at(1).buttons, uint32_t(MB_OK));
+            QCOMPARE(selections.value(0), QString(26, QLatin1Char('x'))); // all selected
+        }
+
+        if (recordedName.isEmpty()) {
+            for (int32_t k = 1; k <= 10; ++k) {
+                QCOMPARE(h.statistics.GetScore(k).toInt(), stored.value(k - 1));
+            }
+        } else {
+            QCOMPARE(h.statistics.GetName(rank), recordedName);
+            QCOMPARE(h.statistics.GetScore(rank), QString::number(score));
+        }
+        // A new game is running, showing the (possibly new) best score.
+        QCOMPARE(h.window->Game().EndOfGame(), false);
+        QCOMPARE(h.window->Game().Score(), 0);
+        QCOMPARE(h.probe().Board().PopulatedPieceCount(), 3);
+        QCOMPARE(h.probe().BestScoreShown(), h.statistics.GetScore(1).toInt());
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+
+    void pressesWaitWhileTheGameIsOver() {
+        WindowHarness h;
+        LayOut(h.probe().Board(), RunFree(101));
+        h.window->Game().setGameOverHandler({}); // leave the finished game standing
+        h.probe().AddNewPieces();
+        QVERIFY(h.window->Game().EndOfGame());
+        h.sound.played.clear();
+        h.Click(1, 1);
+        QCOMPARE(h.probe().Board().SelectedPieceCount(), 0);
+        QVERIFY(h.sound.played.isEmpty());
+    }
+
+    void highScoreWindowShowsTheTable_data() {
+        QTest::addColumn<int>("closeKey");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("Esc") << int(Qt::Key_Escape);
+    }
+    void highScoreWindowShowsTheTable() {
+        QFETCH(int, closeKey);
+        WindowHarness h;
+        h.statistics.AddStatistic(QStringLiteral("Eve"), 1250);
+        QStringList rows;
+        bool closed = false;
+        WindowHarness::WhenModal([&](QWidget* modal) {
+            QCOMPARE(modal->windowTitle(), QStringLiteral("Orbet High Scores"));
+            QVERIFY(qobject_cast<frmStatistics*>(modal) != nullptr);
+            QList<QLabel*> labels = modal->findChildren<QLabel*>();
+            QMap<QPair<int, int>, QString> grid; // (top, left) -> text
+            for (QLabel* label : labels) {
+                grid[{label->y(), label->x()}] = label->text();
+            }
+            for (int i = 0; i < 10; ++i) {
+                const int top = (1200 + 240 * i) / 15;
+                rows << QStringLiteral("%1|%2|%3")
+                            .arg(grid.value({top, 64}), grid.value({top, 112}),
+                                 grid.value({top, 256}));
+            }
+            QTest::keyClick(modal, static_cast<Qt::Key>(closeKey));
+            closed = !modal->isVisible();
+        });
+        h.Action(QStringLiteral("&High Scores"))->trigger();
+        QVERIFY(closed);
+        QCOMPARE(rows.value(0), QStringLiteral("1|Eve|1250"));
+        QCOMPARE(rows.value(1), QStringLiteral("2|-|0"));
+        QCOMPARE(rows.value(9), QStringLiteral("10|-|0"));
+    }
+
+    void helpOpensTheHelpFile() {
+        WindowHarness h;
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("orbet.html"));
+        QFile html(file);
+        QVERIFY(html.open(QIODevice::WriteOnly));
+        html.write("<html><head><title>Orbet Help</title></head><body>Help</body></html>");
+        html.close();
+        h.help.setHelpFile(file);
+        h.Action(QStringLiteral("&Contents"))->trigger();
+        auto* viewer = h.window->findChild<QTextBrowser*>();
+        QVERIFY(viewer != nullptr && viewer->isVisible());
+        QCOMPARE(viewer->windowTitle(), QStringLiteral("Orbet Help"));
+        QVERIFY(!viewer->isModal());
+    }
+
+    void exitAndCloseBoxUnload_data() {
+        QTest::addColumn<bool>("byMenu");
+        QTest::newRow("Exit") << true;
+        QTest::newRow("close box") << false;
+    }
+    void exitAndCloseBoxUnload() {
+        QFETCH(bool, byMenu);
+        WindowHarness h;
+        QSignalSpy unloaded(h.window.get(), &frmMain::Unloaded);
+        h.Action(QStringLiteral("&Contents"))->trigger(); // an open help window goes too
+        if (byMenu) {
+            h.Action(QStringLiteral("E&xit"))->trigger();
+        } else {
+            h.window->close();
+        }
+        QCOMPARE(unloaded.count(), 1);
+        QVERIFY(!h.window->isVisible());
+        h.window.reset();
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            QVERIFY(qobject_cast<QTextBrowser*>(w) == nullptr);
+        }
+    }
+
+    void closeDuringAMoveWaitsForIt() {
+        WindowHarness h;
+        QStringList layout(10, QStringLiteral(".........."));
+        layout[0] = QStringLiteral("4.........");
+        LayOut(h.probe().Board(), layout);
+        h.probe().Board().BuildRoutes();
+        QSignalSpy unloaded(h.window.get(), &frmMain::Unloaded);
+        h.Click(1, 1);
+        // While the move plays its sound, the window system asks the window to close.
+        h.sound.played.clear();
+        QTimer::singleShot(0, h.window.get(), [&] { h.window->close(); });
+        h.Click(5, 5);
+        QCOMPARE(h.sound.played, QStringList{QStringLiteral("add.wav")});
+        QCOMPARE(unloaded.count(), 1);
+        QVERIFY(!h.window->isVisible());
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
