@@ -20,22 +20,7 @@ Q_DECLARE_METATYPE(NameStep)
 
 namespace {
 
-// A full board on which no two neighbours in any line share a colour; cells from
-// emptyFromIndex on are left empty.
-QStringList RunFree(int32_t emptyFromIndex) {
-    QStringList rows;
-    for (int32_t row = 1; row <= 10; ++row) {
-        QString line;
-        for (int32_t col = 1; col <= 10; ++col) {
-            const bool empty = CellIndex(col, row) >= emptyFromIndex;
-            line += empty ? QLatin1Char('.') : QChar(QLatin1Char('0' + (col + 2 * row) % 7));
-        }
-        rows << line;
-    }
-    return rows;
-}
-
-void StoreScores(std::initializer_list<int> scores) {
+void StoreScores(const QList<int>& scores) {
     int rank = 1;
     for (int score : scores) {
         IsolatedSettings::Write(QStringLiteral("Orbet Name/%1").arg(rank),

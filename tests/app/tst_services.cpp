@@ -4,7 +4,9 @@
 #include "platform/WindowSurface.h"
 #include "support/Fakes.h"
 
+#include "support/Pixels.h"
 #include <QApplication>
+
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -12,19 +14,6 @@
 #include <qpa/qwindowsysteminterface.h>
 
 namespace {
-
-// The box around the white pixels inside a rectangle.
-QRect WhiteBox(const QImage& image, const QRect& within) {
-    QRect box;
-    for (int y = within.top(); y <= within.bottom(); ++y) {
-        for (int x = within.left(); x <= within.right(); ++x) {
-            if (image.pixel(x, y) == RGB(255, 255, 255)) {
-                box = box.united(QRect(x, y, 1, 1));
-            }
-        }
-    }
-    return box;
-}
 
 class PressCounter : public QWidget {
 public:

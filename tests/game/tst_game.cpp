@@ -1,5 +1,7 @@
 #include "support/GameProbe.h"
 
+#include "support/Pixels.h"
+
 #include <QTest>
 
 namespace {
@@ -9,20 +11,6 @@ constexpr QRgb kPanel = RGB(218, 240, 240);
 constexpr QRgb kGrid = RGB(190, 190, 190);
 
 const QStringList kEmpty(10, QStringLiteral(".........."));
-
-// A full board on which no two neighbours in any line share a colour, so no run can form.
-QStringList RunFree(int32_t emptyFromIndex = 101) {
-    QStringList rows;
-    for (int32_t row = 1; row <= 10; ++row) {
-        QString line;
-        for (int32_t col = 1; col <= 10; ++col) {
-            const bool empty = CellIndex(col, row) >= emptyFromIndex;
-            line += empty ? QLatin1Char('.') : QChar(QLatin1Char('0' + (col + 2 * row) % 7));
-        }
-        rows << line;
-    }
-    return rows;
-}
 
 bool SameImage(const QImage& a, const QImage& b, const QRect& within) {
     for (int y = within.top(); y <= within.bottom(); ++y) {
@@ -49,19 +37,6 @@ bool FilledWith(const OffscreenSurface& surface, const QRect& rect, QRgb colour)
         }
     }
     return true;
-}
-
-// The box around the white pixels inside a rectangle.
-QRect WhiteBox(const QImage& image, const QRect& within) {
-    QRect box;
-    for (int y = within.top(); y <= within.bottom(); ++y) {
-        for (int x = within.left(); x <= within.right(); ++x) {
-            if (image.pixel(x, y) == RGB(255, 255, 255)) {
-                box = box.united(QRect(x, y, 1, 1));
-            }
-        }
-    }
-    return box;
 }
 
 } // namespace

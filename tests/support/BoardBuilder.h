@@ -32,3 +32,18 @@ inline void LayOut(colPieces& board, const QStringList& rows) {
 inline int32_t CellIndex(int32_t col, int32_t row) {
     return (col - 1) * 10 + row;
 }
+
+// A full board on which no two neighbours in any line share a colour, so no run can form;
+// cells from emptyFromIndex on are left empty.
+inline QStringList RunFree(int32_t emptyFromIndex = 101) {
+    QStringList rows;
+    for (int32_t row = 1; row <= 10; ++row) {
+        QString line;
+        for (int32_t col = 1; col <= 10; ++col) {
+            const bool empty = CellIndex(col, row) >= emptyFromIndex;
+            line += empty ? QLatin1Char('.') : QChar(QLatin1Char('0' + (col + 2 * row) % 7));
+        }
+        rows << line;
+    }
+    return rows;
+}
