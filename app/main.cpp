@@ -5,6 +5,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orbet"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.example.Orbet"));
     Globals::Main();
     return QApplication::exec();
 }

@@ -23,3 +23,20 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/orbet.html ${ORBET_DATA_DIR}/orbet.html
 qt_add_resources(orbetcore "icons" PREFIX "/icons" BASE ${ORBET_ICON_DIR}
     FILES ${ORBET_ICON_DIR}/orbet-16.png ${ORBET_ICON_DIR}/orbet-32.png)
 add_custom_target(orbet_data ALL DEPENDS ${ORBET_SOUND_FILES} ${ORBET_ICON_FILES})
+
+# Installed layout: the program in bin/, its data in share/orbet/, and the desktop files where
+# desktops look for them, all named by the application id.
+set(ORBET_APP_ID com.example.Orbet)
+install(FILES ${ORBET_DATA_DIR}/orbet.html ${ORBET_SOUND_FILES}
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/orbet)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/${ORBET_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/${ORBET_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/${ORBET_APP_ID}.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+foreach(size ${ORBET_ICON_SIZES})
+    install(FILES ${ORBET_ICON_DIR}/orbet-${size}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME ${ORBET_APP_ID}.png)
+endforeach()

@@ -4,8 +4,9 @@
 #include <QDir>
 #include <QFileInfo>
 
-QString DataFolder() {
-    const QString programFolder = QCoreApplication::applicationDirPath();
+QString DataFolder() { return DataFolderFor(QCoreApplication::applicationDirPath()); }
+
+QString DataFolderFor(const QString& programFolder) {
     if (QFileInfo::exists(programFolder + QStringLiteral("/select.wav"))) {
         return programFolder;
     }

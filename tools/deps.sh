@@ -1,8 +1,7 @@
 # Installs the Debian packages that are missing; sourced by the play and test scripts.
 
-BUILD_PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-multimedia-dev fonts-dejavu-core
-                gstreamer1.0-plugins-base gstreamer1.0-plugins-good)
-TEST_PACKAGES=(qt6-base-private-dev libbenchmark-dev desktop-file-utils appstream)
+BUILD_PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-multimedia-dev fonts-dejavu-core)
+TEST_PACKAGES=(qt6-base-private-dev libbenchmark-dev desktop-file-utils appstream dpkg-dev file)
 
 ensure_packages() {
     local missing=()

@@ -1,11 +1,13 @@
 #include "app/clsHelp.h"
 #include "app/clsScoreBoard.h"
 #include "app/clsSound.h"
+#include "platform/DataFolder.h"
 #include "platform/WindowSurface.h"
 #include "support/Fakes.h"
 
 #include "support/Pixels.h"
 #include <QApplication>
+#include <QDir>
 
 #include <QTest>
 #include <QTextBrowser>
@@ -101,6 +103,18 @@ private slots:
         QCOMPARE(player.played, QStringList{QStringLiteral("select.wav")});
 
         QTRY_COMPARE(window.presses, 1); // delivered once the move is over
+    }
+
+    void dataFolderIsFoundBuiltOrInstalled() {
+        QTemporaryDir root;
+        QDir(root.path()).mkpath(QStringLiteral("build/app"));
+        QDir(root.path()).mkpath(QStringLiteral("usr/bin"));
+        QFile sound(root.filePath(QStringLiteral("build/app/select.wav")));
+        QVERIFY(sound.open(QIODevice::WriteOnly));
+        QCOMPARE(DataFolderFor(root.filePath(QStringLiteral("build/app"))),
+                 root.filePath(QStringLiteral("build/app")));
+        QCOMPARE(DataFolderFor(root.filePath(QStringLiteral("usr/bin"))),
+                 root.filePath(QStringLiteral("usr/share/orbet")));
     }
 
     void helpOpensWithoutBlocking_data() {
