@@ -28,7 +28,7 @@ private:
 
 // An engine on an offscreen surface, with scripted chance, recorded sounds and its own store.
 struct GameHarness {
-    explicit GameHarness(bool sounds = true) {
+    explicit GameHarness(bool sounds = true, qreal ratio = 1.0) : surface(ratio) {
         if (!sounds) {
             IsolatedSettings::Write(QStringLiteral("Options/Sounds"), QStringLiteral("off"));
         }

@@ -1,0 +1,127 @@
+#include "support/GameProbe.h"
+#include "support/WindowHarness.h"
+
+#include <QLabel>
+#include <QTest>
+
+namespace {
+
+constexpr QRgb kWhite = RGB(255, 255, 255);
+
+bool InsideAny(QPoint p, const QList<QRect>& rects) {
+    for (const QRect& r : rects) {
+        if (r.contains(p)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Whether the 2 × 2 block of device pixels under a logical pixel is one colour.
+bool UniformBlock(const QImage& image, int x, int y) {
+    const QRgb c = image.pixel(2 * x, 2 * y);
+    return image.pixel(2 * x + 1, 2 * y) == c && image.pixel(2 * x, 2 * y + 1) == c &&
+           image.pixel(2 * x + 1, 2 * y + 1) == c;
+}
+
+// Plays the same few turns on a surface of the given ratio.
+void Play(GameHarness& h) {
+    QStringList layout(10, QStringLiteral(".........."));
+    layout[0] = QStringLiteral("2.........");
+    layout[2] = QStringLiteral("....3...5.");
+    layout[6] = QStringLiteral(".2222.....");
+    h.Start(layout);
+    h.probe().NextColours() = {0, 4, 6};
+    h.Press(9, 3);
+    h.Press(9, 4); // three new pieces follow
+    h.Press(1, 1);
+    h.Press(1, 7); // completes the row of twos
+    h.Press(5, 3); // and leaves the three selected
+}
+
+} // namespace
+
+class TestHighDpi : public QObject {
+    Q_OBJECT
+
+private slots:
+    void doubledSurfaceKeepsTheLayout() {
+        GameHarness single(true, 1.0);
+        Play(single);
+        GameHarness twice(true, 2.0);
+        Play(twice);
+        QCOMPARE(single.game->Score(), 50);
+        QCOMPARE(twice.game->Score(), 50);
+
+        const QImage& one = single.surface.Image();
+        const QImage& two = twice.surface.Image();
+        QCOMPARE(two.size(), QSize(2 * CLIENT_WIDTH, 2 * CLIENT_HEIGHT));
+
+        // Balls and digits are drawn anew at full resolution; everything else, fills, edges
+        // and grid lines, covers exactly the doubled area.
+        QList<QRect> detailed{QRect(350, 25, 105, 30), QRect(347, 263, 109, 16),
+                              QRect(347, 313, 109, 16)};
+        colPieces& board = single.probe().Board();
+        for (int32_t i = 1; i <= 100; ++i) {
+            const clsPiece& cell = *board.Item(i);
+            if (cell.Populated()) {
+                detailed << QRect(cell.Left(), cell.Top(), 30, 30);
+            }
+        }
+        for (int y = 0; y < CLIENT_HEIGHT; ++y) {
+            for (int x = 0; x < CLIENT_WIDTH; ++x) {
+                if (InsideAny(QPoint(x, y), detailed)) {
+                    continue;
+                }
+                if (!UniformBlock(two, x, y) || two.pixel(2 * x, 2 * y) != one.pixel(x, y)) {
+                    QFAIL(qPrintable(QStringLiteral("pixel %1,%2 is not doubled").arg(x).arg(y)));
+                }
+            }
+        }
+
+        // The selected three at column 5, row 3 is the full-resolution ball on white.
+        const QImage ball = DrawPieceImage(3, true, 2.0);
+        QImage shown = two.copy(276, 140, 60, 60);
+        shown.setDevicePixelRatio(2.0);
+        QCOMPARE(shown, ball);
+        int detail = 0;
+        for (int y = 0; y < 30; ++y) {
+            for (int x = 0; x < 30; ++x) {
+                detail += !UniformBlock(ball, x, y);
+            }
+        }
+        QVERIFY2(detail > 20, "the ball's outline should be finer than a doubled pixel");
+
+        // The digits of the score: white, and with edges finer than a doubled pixel.
+        int white = 0;
+        int fine = 0;
+        for (int y = 263; y < 279; ++y) {
+            for (int x = 347; x < 456; ++x) {
+                white += two.pixel(2 * x, 2 * y) == kWhite;
+                fine += !UniformBlock(two, x, y);
+            }
+        }
+        QVERIFY(white > 0);
+        QVERIFY(fine > 0);
+    }
+
+    void windowShowsTheSharpSurface() {
+        WindowHarness h;
+        QCOMPARE(h.window->devicePixelRatioF(), 2.0);
+        QCOMPARE(h.window->Canvas()->size(), QSize(463, 339));
+        QCOMPARE(h.window->Surface().Image().size(), QSize(926, 678));
+        const QImage shown = h.window->Canvas()->grab().toImage();
+        QCOMPARE(shown.size(), QSize(926, 678));
+        for (int y = 0; y < 678; y += 7) {
+            for (int x = 0; x < 680; x += 5) {
+                QCOMPARE(shown.pixel(x, y), h.window->Surface().Image().pixel(x, y));
+            }
+        }
+        for (QLabel* label : h.window->Canvas()->findChildren<QLabel*>()) {
+            QCOMPARE(label->x(), 346); // logical pixels, as at ratio 1
+        }
+    }
+};
+
+QTEST_MAIN(TestHighDpi)
+#include "tst_highdpi.moc"
