@@ -2,12 +2,14 @@
 #include "app/clsScoreBoard.h"
 #include "app/clsSound.h"
 #include "platform/DataFolder.h"
+#include "platform/SoundPlayer.h"
 #include "platform/WindowSurface.h"
 #include "support/Fakes.h"
 
 #include "support/Pixels.h"
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 
 #include <QTest>
 #include <QTextBrowser>
@@ -115,6 +117,20 @@ private slots:
                  root.filePath(QStringLiteral("build/app")));
         QCOMPARE(DataFolderFor(root.filePath(QStringLiteral("usr/bin"))),
                  root.filePath(QStringLiteral("usr/share/orbet")));
+    }
+
+    void soundsNeverWaitNorFail() {
+        // Without an audio device or the file, the player falls back to a beep; either way
+        // it returns at once, and a second sound replaces the first.
+        QtSoundPlayer player;
+        QElapsedTimer clock;
+        clock.start();
+        player.PlaySound(QStringLiteral("missing.wav"));
+        player.PlaySound(QStringLiteral("select.wav"));
+        player.PlaySound(QStringLiteral("select.wav"));
+        QTest::qWait(50);
+        player.PlaySound(QStringLiteral("end.wav"));
+        QVERIFY(clock.elapsed() < 5000);
     }
 
     void helpOpensWithoutBlocking_data() {

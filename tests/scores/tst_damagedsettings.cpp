@@ -1,0 +1,119 @@
+#include "scores/frmStatistics.h"
+#include "support/GameProbe.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include <random>
+
+namespace {
+
+QByteArray RandomBytes(uint32_t seed, int size) {
+    std::mt19937 chance(seed);
+    QByteArray bytes(size, '\0');
+    for (char& b : bytes) {
+        b = static_cast<char>(chance() & 0xFF);
+    }
+    return bytes;
+}
+
+QByteArray Table(const QByteArray& score, const QByteArray& name) {
+    QByteArray text = "[Orbet%20Name]\n";
+    for (int r = 1; r <= 10; ++r) {
+        text += QByteArray::number(r) + '=' + name + '\n';
+    }
+    text += "[Orbet%20Score]\n";
+    for (int r = 1; r <= 10; ++r) {
+        text += QByteArray::number(r) + '=' + score + '\n';
+    }
+    return text;
+}
+
+bool IsWholeNumber(const QString& text) {
+    return QString::number(clsStatistics::ScoreNumber(text)) == text;
+}
+
+} // namespace
+
+class TestDamagedSettings : public QObject {
+    Q_OBJECT
+
+private slots:
+    void gameSurvivesADamagedFile_data() {
+        QTest::addColumn<QByteArray>("content");
+        for (uint32_t seed = 1; seed <= 12; ++seed) {
+            QTest::addRow("random bytes %u", seed) << RandomBytes(seed, 1500);
+            QTest::addRow("random bytes after a header %u", seed)
+                << QByteArray("[Orbet%20Score]\n1=") + RandomBytes(seed, 300);
+        }
+        QTest::newRow("huge scores") << Table("99999999999999999999", "Big");
+        QTest::newRow("just beyond 32 bits") << Table("2147483648", "Edge");
+        QTest::newRow("negative scores") << Table("-50", "Minus");
+        QTest::newRow("most negative") << Table("-2147483648", "Min");
+        QTest::newRow("words for scores") << Table("lots", "Words");
+        QTest::newRow("mixed scores") << Table("12abc", "Mixed");
+        QTest::newRow("hex and exponent") << Table("0x10", "Hex") + Table("1e5", "Exp");
+        QTest::newRow("long names") << Table("500", QByteArray(10000, 'n'));
+        QTest::newRow("lists and blobs") << Table("@ByteArray(\\0\\x1)", "a, b, c");
+        QTest::newRow("variant values") << Table("@Variant(\\0\\0\\0\\x7f)", "@Invalid()");
+        QTest::newRow("only options") << QByteArray("[Options]\nSounds=maybe\n");
+        QTest::newRow("empty file") << QByteArray();
+        QTest::newRow("unbalanced sections") << QByteArray("[Orbet%20Score\n1=300\n[[[\n=\n");
+    }
+    void gameSurvivesADamagedFile() {
+        QFETCH(QByteArray, content);
+        IsolatedSettings settings;
+        QVERIFY(QDir().mkpath(QFileInfo(settings.File()).path()));
+        QFile file(settings.File());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+
+        GameHarness h;
+        h.Start();
+        QCOMPARE(h.probe().BestScoreShown(), clsStatistics::ScoreNumber(h.statistics.GetScore(1)));
+        for (int32_t col = 1; col <= 10; ++col) {
+            h.Press(col, 1);
+            h.Press(col, 10);
+        }
+        { frmStatistics window(h.statistics, nullptr); } // reads every entry
+
+        const int32_t score = 1000;
+        const int32_t rank = h.statistics.RankOf(score);
+        h.statistics.AddStatistic(QStringLiteral("Winner"), score);
+        if (rank != 0) {
+            QCOMPARE(h.statistics.GetName(rank), QStringLiteral("Winner"));
+            QCOMPARE(h.statistics.GetScore(rank), QStringLiteral("1000"));
+        }
+        // Everything from the new entry down is a whole number again.
+        for (int32_t r = rank == 0 ? 11 : rank; r <= 10; ++r) {
+            QVERIFY2(IsWholeNumber(h.statistics.GetScore(r)), qPrintable(h.statistics.GetScore(r)));
+        }
+    }
+
+    void gamePlaysOnWhenTheStoreCannotBeWritten() {
+        QTemporaryDir folder;
+        // A folder below a plain file cannot be made, whoever runs the test.
+        QFile blocker(folder.filePath(QStringLiteral("file")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const QString unwritable = folder.filePath(QStringLiteral("file/settings"));
+
+        GameHarness h;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, unwritable);
+        h.game->setSounds(false);
+        QCOMPARE(h.game->Sounds(), false);
+        h.Start();
+        h.statistics.AddStatistic(QStringLiteral("Nobody"), 70);
+        QCOMPARE(h.statistics.GetScore(1), QStringLiteral("0"));
+        for (int32_t row = 1; row <= 10; ++row) {
+            h.Press(row, row);
+            h.Press(11 - row, row);
+        }
+        QVERIFY(!QFileInfo::exists(unwritable));
+    }
+};
+
+QTEST_MAIN(TestDamagedSettings)
+#include "tst_damagedsettings.moc"
