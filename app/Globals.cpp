@@ -17,6 +17,7 @@ std::unique_ptr<clsHelp> gclsHelp;
 namespace {
 std::unique_ptr<RandomSource> gRandom;
 std::unique_ptr<SoundPlayer> gSoundPlayer;
+frmMain* gfrmMain = nullptr; // until it has closed
 } // namespace
 
 void Main() {
@@ -37,6 +38,10 @@ void Main() {
 }
 
 void ShutDown() {
+    // Also reached when the event loop ended some other way: then the window is still here,
+    // and everything must go while the application object still exists.
+    delete gfrmMain;
+    gfrmMain = nullptr;
     gclsStatistics.reset();
     gclsHelp.reset();
     gSoundPlayer.reset();

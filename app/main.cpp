@@ -7,5 +7,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Orbet"));
     QGuiApplication::setDesktopFileName(QStringLiteral("com.example.Orbet"));
     Globals::Main();
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    Globals::ShutDown();
+    return code;
 }

@@ -3,11 +3,20 @@
 #include "platform/DataFolder.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFileInfo>
 #include <QSoundEffect>
+#include <QTimer>
 #include <QUrl>
 
-QtSoundPlayer::QtSoundPlayer() = default;
+#include <utility>
+
+QtSoundPlayer::QtSoundPlayer() {
+    if (QCoreApplication* application = QCoreApplication::instance()) {
+        application->installEventFilter(this);
+    }
+}
 
 QtSoundPlayer::~QtSoundPlayer() {
     qDeleteAll(mEffects);
@@ -29,6 +38,26 @@ QSoundEffect* QtSoundPlayer::EffectFor(const QString& path) {
 }
 
 void QtSoundPlayer::PlaySound(const QString& strName) {
+    if (!mFramePainted) {
+        mWaiting = strName;
+        return;
+    }
+    Start(strName);
+}
+
+bool QtSoundPlayer::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint && !mFramePainted) {
+        mFramePainted = true;
+        QCoreApplication::instance()->removeEventFilter(this);
+        if (!mWaiting.isEmpty()) {
+            // After this paint and its flush: the first frame is on screen by then.
+            QTimer::singleShot(0, this, [this] { Start(std::exchange(mWaiting, QString())); });
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void QtSoundPlayer::Start(const QString& strName) {
     const QString path = DataFolder() + QLatin1Char('/') + strName;
     if (mPlaying != nullptr) {
         mPlaying->stop();

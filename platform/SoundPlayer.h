@@ -1,9 +1,8 @@
 #pragma once
 
 #include <QHash>
+#include <QObject>
 #include <QString>
-
-#include <memory>
 
 class QSoundEffect;
 
@@ -16,15 +15,23 @@ public:
 
 // Looks the name up in the program's data folder; a new sound cuts off the one still playing,
 // and a file that is missing or cannot be played gives the platform's beep instead.
-class QtSoundPlayer : public SoundPlayer {
+// Starting the audio system takes longer than drawing a window, so a sound asked for before
+// the first window has painted waits for that frame.
+class QtSoundPlayer : public QObject, public SoundPlayer {
 public:
     QtSoundPlayer();
     ~QtSoundPlayer() override;
     void PlaySound(const QString& strName) override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void Start(const QString& strName);
     QSoundEffect* EffectFor(const QString& path);
 
     QHash<QString, QSoundEffect*> mEffects; // loaded on first use, owned here
     QSoundEffect* mPlaying = nullptr;
+    bool mFramePainted = false;
+    QString mWaiting; // the latest sound asked for before the first frame
 };

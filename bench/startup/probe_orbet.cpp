@@ -17,5 +17,7 @@ int main(int argc, char* argv[]) {
         window = qobject_cast<frmMain*>(w) ? qobject_cast<frmMain*>(w) : window;
     }
     FirstFrame probe(start, window->Canvas());
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    Globals::ShutDown();
+    return code;
 }
