@@ -27,14 +27,14 @@ void Main() {
     gRandom = std::make_unique<ClockRandomSource>();
     gSoundPlayer = std::make_unique<QtSoundPlayer>();
 
-    auto* window =
-        new frmMain(frmMain::Services{*gclsStatistics, *gclsHelp, *gRandom, *gSoundPlayer});
-    QObject::connect(window, &frmMain::Unloaded, window, [window] {
+    gfrmMain = new frmMain(frmMain::Services{*gclsStatistics, *gclsHelp, *gRandom, *gSoundPlayer});
+    QObject::connect(gfrmMain, &frmMain::Unloaded, gfrmMain, [] {
         // The window is still inside its close handler; it goes once control returns.
-        window->deleteLater();
+        gfrmMain->deleteLater();
+        gfrmMain = nullptr;
         ShutDown();
     });
-    window->show();
+    gfrmMain->show();
 }
 
 void ShutDown() {

@@ -18,15 +18,13 @@ QtSoundPlayer::QtSoundPlayer() {
     }
 }
 
-QtSoundPlayer::~QtSoundPlayer() {
-    qDeleteAll(mEffects);
-}
+QtSoundPlayer::~QtSoundPlayer() = default;
 
 QSoundEffect* QtSoundPlayer::EffectFor(const QString& path) {
     if (QSoundEffect* effect = mEffects.value(path)) {
         return effect;
     }
-    auto* effect = new QSoundEffect;
+    auto* effect = new QSoundEffect(this);
     QObject::connect(effect, &QSoundEffect::statusChanged, effect, [effect] {
         if (effect->status() == QSoundEffect::Error) {
             QApplication::beep();

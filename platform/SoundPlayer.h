@@ -30,7 +30,7 @@ private:
     void Start(const QString& strName);
     QSoundEffect* EffectFor(const QString& path);
 
-    QHash<QString, QSoundEffect*> mEffects; // loaded on first use, owned here
+    QHash<QString, QSoundEffect*> mEffects; // loaded on first use, children of the player
     QSoundEffect* mPlaying = nullptr;
     bool mFramePainted = false;
     QString mWaiting; // the latest sound asked for before the first frame

@@ -45,6 +45,20 @@ private slots:
             QVERIFY(qobject_cast<frmMain*>(w) == nullptr);
         }
     }
+
+    // The session ends the event loop while the window is still open: main's second call of
+    // ShutDown still releases everything while the application object exists.
+    void endsCleanlyWhenTheEventLoopStops() {
+        IsolatedSettings settings;
+        Globals::Main();
+        QTimer::singleShot(0, [] { QCoreApplication::quit(); });
+        QCOMPARE(QApplication::exec(), 0);
+        Globals::ShutDown();
+        QVERIFY(Globals::gclsStatistics == nullptr);
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            QVERIFY(qobject_cast<frmMain*>(w) == nullptr);
+        }
+    }
 };
 
 QTEST_MAIN(TestGlobals)
