@@ -273,13 +273,7 @@ private slots:
         QFETCH(QString, recordedName);
         QFETCH(int, rank);
         WindowHarness h;
-        int r = 1;
-        for (int s : stored) {
-            IsolatedSettings::Write(QStringLiteral("Orbet Name/%1").arg(r),
-                                    QStringLiteral("P%1").arg(r));
-            IsolatedSettings::Write(QStringLiteral("Orbet Score/%1").arg(r), QString::number(s));
-            ++r;
-        }
+        StoreScores(stored);
         h.answers = answers;
         QStringList selections;
         DriveNameDialog(steps, &selections);
