@@ -24,10 +24,18 @@ int32_t MsgBox(QWidget* owner, const QString& prompt, uint32_t buttons, const QS
     QMessageBox box(owner);
     box.setWindowTitle(title.isEmpty() ? QCoreApplication::applicationName() : title);
     box.setText(QString(prompt).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    if (buttons & MB_ICONINFORMATION) {
-        box.setIcon(QMessageBox::Information);
-    } else if (buttons & MB_ICONQUESTION) {
+    switch (buttons & 0xF0) {
+    case MB_ICONQUESTION:
         box.setIcon(QMessageBox::Question);
+        break;
+    case MB_ICONEXCLAMATION:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MB_ICONINFORMATION:
+        box.setIcon(QMessageBox::Information);
+        break;
+    default:
+        break;
     }
     if ((buttons & MB_YESNO) == MB_YESNO) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);

@@ -11,6 +11,7 @@ enum : uint32_t {
     MB_OK = 0x0,
     MB_YESNO = 0x4,
     MB_ICONQUESTION = 0x20,
+    MB_ICONEXCLAMATION = 0x30,
     MB_ICONINFORMATION = 0x40,
 };
 enum : int32_t { IDOK = 1, IDYES = 6, IDNO = 7 };

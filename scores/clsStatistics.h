@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <array>
 #include <cstdint>
 
 // The High Score table: ten ranks of name and score, kept only in the settings store.
@@ -9,12 +10,30 @@ class clsStatistics {
 public:
     static constexpr int32_t RANKS = 10;
 
-    void AddStatistic(const QString& strName, int32_t lngScore);
+    // Records the entry at the rank its score earns. Returns false when the entry earned a rank
+    // but could not be written: the table then stays as it was.
+    bool AddStatistic(const QString& strName, int32_t lngScore);
     QString GetName(int32_t lngIndex) const;
     QString GetScore(int32_t lngIndex) const;
 
-    // The rank a score earns: the first whose stored score it beats, or 0 for none.
+    // The rank a score earns: the first whose stored score it beats, or 0 for none. A damaged
+    // score ranks as an empty place below every valid one, so it never lets a lower score in
+    // above a higher one.
     int32_t RankOf(int32_t lngScore) const;
     // A stored score as a number; text that is not a 32-bit whole number counts as 0.
     static int32_t ScoreNumber(const QString& strScore);
+    // The file that holds the table.
+    QString FileName() const;
+
+private:
+    struct Entry {
+        QString name;
+        QString score;
+        bool operator==(const Entry&) const = default;
+    };
+    using Table = std::array<Entry, RANKS>;
+
+    Table Stored() const;
+    static Table Ranked(const Table& stored);
+    static int32_t RankIn(const Table& table, int32_t lngScore);
 };

@@ -4,6 +4,7 @@
 #include "platform/MessageBox.h"
 #include "scores/clsStatistics.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -66,7 +67,13 @@ void frmNameInput::cmdOK_Click() {
         return;
     }
     if (length <= MAX_NAME_LENGTH) {
-        mStatistics.AddStatistic(name, clsStatistics::ScoreNumber(mstrTag));
+        if (!mStatistics.AddStatistic(name, clsStatistics::ScoreNumber(mstrTag))) {
+            MsgBox(this,
+                   QStringLiteral("Your score could not be saved.\r\n\r\nThe High Score table is "
+                                  "kept in\r\n%1\r\nand that file could not be written.")
+                       .arg(QDir::toNativeSeparators(mStatistics.FileName())),
+                   MB_OK | MB_ICONEXCLAMATION, App::Title());
+        }
         accept();
         return;
     }

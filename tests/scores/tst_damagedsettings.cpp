@@ -1,10 +1,14 @@
+#include "platform/Settings.h"
 #include "scores/frmStatistics.h"
 #include "support/GameProbe.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QLockFile>
 #include <QTest>
 
+#include <optional>
 #include <random>
 
 namespace {
@@ -92,27 +96,65 @@ private slots:
         }
     }
 
-    void gamePlaysOnWhenTheStoreCannotBeWritten() {
-        QTemporaryDir folder;
-        // A folder below a plain file cannot be made, whoever runs the test.
-        QFile blocker(folder.filePath(QStringLiteral("file")));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        const QString unwritable = folder.filePath(QStringLiteral("file/settings"));
-
+    void failedWritesKeepTheTable_data() {
+        QTest::addColumn<int>("how");
+        QTest::newRow("folder cannot be made") << int(FolderCannotBeMade);
+        QTest::newRow("read-only file and folder") << int(ReadOnly);
+        QTest::newRow("lock is a folder") << int(LockIsAFolder);
+        QTest::newRow("lock held by a running program") << int(LockHeld);
+    }
+    void failedWritesKeepTheTable() {
+        QFETCH(int, how);
         GameHarness h;
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, unwritable);
+        h.statistics.AddStatistic(QStringLiteral("Ann"), 300);
+        QTemporaryDir folder;
+        QLockFile held(h.settings.File() + QStringLiteral(".lock"));
+        std::optional<AsOrdinaryUser> user;
+        switch (how) {
+        case FolderCannotBeMade: {
+            // A folder below a plain file cannot be made, whoever runs the test.
+            QFile blocker(folder.filePath(QStringLiteral("file")));
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+            QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                               folder.filePath(QStringLiteral("file/settings")));
+            break;
+        }
+        case ReadOnly:
+            h.settings.MakeReadOnly();
+            user.emplace();
+            break;
+        case LockIsAFolder:
+            QVERIFY(QDir().mkdir(held.fileName()));
+            break;
+        case LockHeld:
+            QVERIFY(held.lock());
+            break;
+        }
+        const QString before =
+            how == FolderCannotBeMade ? QStringLiteral("0") : QStringLiteral("300");
+
+        const Deadline deadline(20, "a write to a store that cannot be written");
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(!h.statistics.AddStatistic(QStringLiteral("Nobody"), 700));
         h.game->setSounds(false);
-        QCOMPARE(h.game->Sounds(), false);
+        QVERIFY2(clock.elapsed() < 5000, "a failed write held the game for seconds");
+        QCOMPARE(h.statistics.GetScore(1), before);
+        QCOMPARE(h.statistics.GetScore(2), QStringLiteral("0"));
+        QCOMPARE(h.game->Sounds(), false); // for this session only
+        QVERIFY(GetSetting(QStringLiteral("Hollenby Ltd\\Orbet"), QStringLiteral("Options"),
+                           QStringLiteral("Sounds"),
+                           QStringLiteral("none")) != QLatin1String("off"));
         h.Start();
-        h.statistics.AddStatistic(QStringLiteral("Nobody"), 70);
-        QCOMPARE(h.statistics.GetScore(1), QStringLiteral("0"));
         for (int32_t row = 1; row <= 10; ++row) {
             h.Press(row, row);
             h.Press(11 - row, row);
         }
-        QVERIFY(!QFileInfo::exists(unwritable));
+        QCOMPARE(h.probe().Board().Count(), 100);
     }
+
+private:
+    enum Unwritable { FolderCannotBeMade, ReadOnly, LockIsAFolder, LockHeld };
 };
 
 QTEST_MAIN(TestDamagedSettings)
