@@ -1,8 +1,13 @@
 #include "platform/App.h"
 
-QIcon App::Icon() {
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/orbet-16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/icons/orbet-32.png"), QSize(32, 32));
+const QIcon& App::Icon() {
+    // One icon for the whole run: each new one would add fresh copies of its images to Qt's
+    // image cache.
+    static const QIcon icon = [] {
+        QIcon made;
+        made.addFile(QStringLiteral(":/icons/orbet-16.png"), QSize(16, 16));
+        made.addFile(QStringLiteral(":/icons/orbet-32.png"), QSize(32, 32));
+        return made;
+    }();
     return icon;
 }

@@ -14,8 +14,8 @@ struct App {
     static QString LegalCopyright() {
         return QStringLiteral("Copyright \u00A9 2026 Hollenby Ltd. All rights reserved.");
     }
-    // The 32 × 32 and 16 × 16 program icon.
-    static QIcon Icon();
+    // The 32 × 32 and 16 × 16 program icon, made once.
+    static const QIcon& Icon();
 };
 
 // Layouts are given in twips, 15 to the pixel.

@@ -4,8 +4,10 @@
 #include "scores/clsStatistics.h"
 
 #include <QFrame>
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextDocument>
 
 namespace {
 
@@ -26,15 +28,18 @@ QLabel* Label(QWidget* parent, const QString& text, const QFont& font, int left,
 
 QLabel* Cell(QWidget* parent, const QString& text, int left, int top, int width) {
     QLabel* label = Label(parent, text, Tahoma(8.25, false), left, top);
+    label->setTextFormat(Qt::PlainText); // a name is shown as typed, never as markup
     label->setFixedSize(Twips(width), Twips(255));
     return label;
 }
 
+// A plain line one pixel wide, in the window's text colour.
 void Rule(QWidget* parent, int left, int top, int right) {
     auto* line = new QFrame(parent);
     line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    line->setGeometry(Twips(left), Twips(top), Twips(right - left), 2);
+    line->setFrameShadow(QFrame::Plain);
+    line->setLineWidth(1);
+    line->setGeometry(Twips(left), Twips(top), Twips(right - left), 1);
 }
 
 } // namespace
@@ -45,6 +50,7 @@ frmStatistics::frmStatistics(const clsStatistics& statistics, QWidget* owner)
       mStatistics(statistics), imgOrbet(new QLabel(this)),
       cmdOK(new QPushButton(QStringLiteral("&OK"), this)) {
     setWindowTitle(QStringLiteral("Orbet High Scores"));
+    setWindowIcon(QIcon()); // none of its own, not even its owner's
     setFixedSize(Twips(4680), Twips(4290));
     setModal(true);
 
@@ -79,7 +85,8 @@ void frmStatistics::Form_Load() {
         const QString name = mStatistics.GetName(static_cast<int32_t>(i + 1));
         QLabel* label = lblPlayer[i];
         label->setText(label->fontMetrics().elidedText(name, Qt::ElideRight, label->width()));
-        label->setToolTip(name);
+        // A tooltip takes markup when it sees some: the name goes in as a paragraph of text.
+        label->setToolTip(Qt::convertFromPlainText(name, Qt::WhiteSpacePre));
     }
     for (size_t i = 0; i < lblScore.size(); ++i) {
         lblScore[i]->setText(mStatistics.GetScore(static_cast<int32_t>(i + 1)));
