@@ -7,8 +7,10 @@
 
 namespace {
 
-// Tones from dark to bright; every one has components that are multiples of 51, so the balls
-// stay within the 216 colours that every display shows without dithering.
+// Tones from dark to bright. The body is the colour's two main tones (shade and body), the
+// highlight its brightest spot; the outline is one step darker than the shade, and a light
+// tone between body and highlight is added where the 216 colours have one. Every component is
+// a multiple of 51, so the balls stay within the colours every display shows without dithering.
 struct Tones {
     QRgb outline;
     QRgb shade;
@@ -19,10 +21,10 @@ struct Tones {
 
 constexpr std::array<Tones, PIECE_COLOURS> kTones{{
     {RGB(51, 0, 0), RGB(102, 0, 0), RGB(153, 0, 0), RGB(204, 0, 0), RGB(255, 0, 0)},
-    {RGB(0, 0, 51), RGB(0, 0, 102), RGB(0, 0, 153), RGB(0, 0, 204), RGB(51, 51, 255)},
-    {RGB(0, 51, 0), RGB(0, 51, 0), RGB(0, 102, 0), RGB(0, 153, 0), RGB(51, 204, 51)},
+    {RGB(0, 0, 51), RGB(0, 0, 102), RGB(0, 0, 153), RGB(0, 0, 153), RGB(0, 0, 204)},
+    {RGB(0, 0, 0), RGB(0, 51, 0), RGB(0, 102, 0), RGB(0, 102, 0), RGB(0, 153, 0)},
     {RGB(102, 51, 0), RGB(153, 102, 0), RGB(204, 153, 0), RGB(255, 204, 0), RGB(255, 255, 51)},
-    {RGB(0, 51, 51), RGB(0, 102, 102), RGB(0, 153, 153), RGB(0, 204, 204), RGB(0, 153, 204)},
+    {RGB(0, 51, 51), RGB(0, 102, 102), RGB(0, 153, 153), RGB(0, 153, 153), RGB(0, 153, 204)},
     {RGB(51, 0, 51), RGB(102, 0, 102), RGB(153, 0, 153), RGB(204, 0, 204), RGB(255, 51, 255)},
     {RGB(51, 0, 0), RGB(102, 51, 0), RGB(153, 51, 0), RGB(204, 102, 0), RGB(255, 102, 0)},
 }};
