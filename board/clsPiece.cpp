@@ -3,8 +3,8 @@
 #include "platform/PieceImages.h"
 #include "platform/WindowSurface.h"
 
-#include <climits>
 #include <cmath>
+#include <optional>
 
 clsPiece::clsPiece() {
     SetRect(mrctPiece, 0, 0, 0, 0);
@@ -12,23 +12,23 @@ clsPiece::clsPiece() {
 
 namespace {
 
-// Rounds to the nearest whole number, a half to the even one: adding and taking away 2^23
-// leaves the float rounded in the default rounding mode. Anything too large for that, or not
-// a number, lies far outside every cell.
-int32_t RoundHalfEven(float value) {
-    constexpr float kWhole = 0x1p23f;
-    if (!(std::fabs(value) < kWhole)) {
-        return value > 0 ? INT32_MAX : INT32_MIN;
+// The whole number nearest to a coordinate, a half going to the even one; nothing for a value
+// that is not a number or lies beyond the 32-bit range, which no cell can hold.
+std::optional<int32_t> RoundHalfEven(float value) {
+    const float rounded = std::nearbyint(value); // the default rounding mode: half to even
+    if (!(rounded >= -0x1p31f && rounded < 0x1p31f)) {
+        return std::nullopt;
     }
-    const float magic = std::copysign(kWhole, value);
-    return static_cast<int32_t>((value + magic) - magic);
+    return static_cast<int32_t>(rounded);
 }
 
 } // namespace
 
 bool clsPiece::IsSelected(float sngX, float sngY) const {
     // So 30.5 lands in the cell that ends at 31 and 31.5 falls outside it.
-    return PtInRect(mrctPiece, POINT{RoundHalfEven(sngX), RoundHalfEven(sngY)});
+    const std::optional<int32_t> x = RoundHalfEven(sngX);
+    const std::optional<int32_t> y = RoundHalfEven(sngY);
+    return x && y && PtInRect(mrctPiece, POINT{*x, *y});
 }
 
 void clsPiece::setColour(int32_t lngColour) {

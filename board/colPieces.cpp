@@ -32,14 +32,14 @@ void colPieces::RemoveAll() {
 }
 
 void colPieces::Remove(int32_t vntIndexKey) {
-    Item(vntIndexKey); // the same range check
+    Slot(vntIndexKey); // the same range check
     mcolCells.erase(mcolCells.begin() + (vntIndexKey - 1));
 }
 
 int32_t colPieces::GetSelectedPieceIndex() const {
     const int32_t count = Count();
     for (int32_t i = 1; i <= count; ++i) {
-        if (Item(i)->Selected()) {
+        if (Cell(i).Selected()) {
             return i;
         }
     }
@@ -66,7 +66,7 @@ bool colPieces::FindRoute(int32_t lngID, int32_t lngSelectedPieceIndex) {
     int32_t current = lngID;
     mclsSearchPath.Add(current);
     for (;;) {
-        const clsPiece& cell = *Item(current);
+        const clsPiece& cell = Cell(current);
         const int32_t links[] = {cell.AdjacentBottom(), cell.AdjacentTop(), cell.AdjacentLeft(),
                                  cell.AdjacentRight()};
         if (std::find(std::begin(links), std::end(links), target) != std::end(links)) {
@@ -92,9 +92,9 @@ bool colPieces::FindRoute(int32_t lngID, int32_t lngSelectedPieceIndex) {
 
 void colPieces::BuildRoutes() {
     const int32_t count = Count();
-    auto emptyAt = [&](int32_t index) { return !Item(index)->Populated(); };
+    auto emptyAt = [&](int32_t index) { return !Cell(index).Populated(); };
     for (int32_t i = 1; i <= count; ++i) {
-        clsPiece& c = *Item(i);
+        clsPiece& c = Cell(i);
         c.setAdjacentTop(c.Row() > 1 && emptyAt(i - 1) ? i - 1 : -1);
         c.setAdjacentBottom(c.Row() < kRows && emptyAt(i + 1) ? i + 1 : -1);
         c.setAdjacentLeft(c.Col() > 1 && emptyAt(i - kCols) ? i - kCols : -1);

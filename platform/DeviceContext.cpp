@@ -31,6 +31,18 @@ int IntegerRatio(const QImage& image) {
     return qFuzzyCompare(ratio, static_cast<qreal>(whole)) && whole > 0 ? whole : 0;
 }
 
+// Whether a pixel of the image is a QRgb in memory, so colours can be written as they are.
+bool HoldsQRgb(const QImage& image) {
+    switch (image.format()) {
+    case QImage::Format_RGB32:
+    case QImage::Format_ARGB32:
+    case QImage::Format_ARGB32_Premultiplied: // every colour drawn here is opaque
+        return true;
+    default:
+        return false;
+    }
+}
+
 void BeginUnsmoothed(QPainter& painter) {
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -47,7 +59,7 @@ void DeviceContext::Fill(int32_t x, int32_t y, int32_t width, int32_t height, QR
         return;
     }
     const int ratio = IntegerRatio(mImage);
-    if (ratio == 0 || mImage.depth() != 32) {
+    if (ratio == 0 || !HoldsQRgb(mImage)) {
         QPainter painter(&mImage);
         BeginUnsmoothed(painter);
         painter.fillRect(QRect(x, y, width, height), QColor(colour));

@@ -6,6 +6,7 @@
 
 #include <QTest>
 
+#include <cmath>
 #include <limits>
 
 class TestBoard : public QObject {
@@ -58,15 +59,21 @@ private slots:
         QTest::newRow("far outside") << 3.0e9f << 10.0f << false;
         QTest::newRow("far outside, negative") << -3.0e9f << 10.0f << false;
         QTest::newRow("not a number") << std::numeric_limits<float>::quiet_NaN() << 10.0f << false;
+        // A cell placed far out, where a float holds whole numbers only: (2^24, 2^24 + 64).
+        QTest::newRow("far cell, its left edge") << 16777216.0f << 10.0f << true;
+        QTest::newRow("far cell, past its right edge") << 16777280.0f << 10.0f << false;
+        QTest::newRow("far cell, just before") << 16777214.0f << 10.0f << false;
+        QTest::newRow("beyond 32 bits") << 4294967296.0f << 10.0f << false;
     }
     void hitTestRoundsHalfToEven() {
         QFETCH(float, x);
         QFETCH(float, y);
         QFETCH(bool, inside);
+        const bool far = std::fabs(x) >= 16777214.0f && std::fabs(x) < 3.0e9f;
         clsPiece cell;
-        cell.setLeft(2);
+        cell.setLeft(far ? 16777216 : 2);
         cell.setTop(2);
-        cell.setRight(32);
+        cell.setRight(far ? 16777280 : 32);
         cell.setBottom(32);
         QCOMPARE(cell.IsSelected(x, y), inside);
     }
@@ -180,12 +187,25 @@ private slots:
     void heldCellOutlivesRemoveAll() {
         colPieces board;
         BuildStandardBoard(board);
-        const auto held = board.Item(42);
+        const auto& held = board.Item(42); // even held by reference, it is the caller's share
         held->setColour(5);
         board.RemoveAll();
         QCOMPARE(board.Count(), 0);
         QCOMPARE(held->Colour(), 5);
+        QCOMPARE(held->Row(), 2);
         QCOMPARE(held.use_count(), 1);
+    }
+
+    void indexingAndRangeForFollowTheCells() {
+        colPieces board;
+        BuildStandardBoard(board);
+        QCOMPARE(board[37], board.Item(37));
+        int32_t index = 0;
+        for (const auto& cell : board) {
+            ++index;
+            QCOMPARE(cell, board.Item(index));
+        }
+        QCOMPARE(index, 100);
     }
 
     void outOfRangeItemThrows() {

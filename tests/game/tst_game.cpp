@@ -2,6 +2,8 @@
 
 #include "support/Pixels.h"
 
+#include <QGuiApplication>
+#include <QPalette>
 #include <QTest>
 
 namespace {
@@ -150,21 +152,22 @@ private slots:
         auto at = [](int32_t col, int32_t row) {
             return QPointF((col - 1) * 34 + 17, (row - 1) * 34 + 17);
         };
-        // The layout has 4 pieces: (1,1) walled in by (2,1) and (1,2), and (5,4).
-        QTest::newRow("select a piece") << at(5, 4) << 0 << CellIndex(5, 4) << 4 << select;
-        QTest::newRow("empty cell, nothing selected") << at(6, 6) << 0 << 0 << 4 << none;
-        QTest::newRow("take back") << at(5, 4) << CellIndex(5, 4) << 0 << 4 << none;
+        // The layout has 5 pieces: (1,1) walled in by (2,1) and (1,2), (5,4) and (10,10).
+        QTest::newRow("select a piece") << at(5, 4) << 0 << CellIndex(5, 4) << 5 << select;
+        QTest::newRow("empty cell, nothing selected") << at(6, 6) << 0 << 0 << 5 << none;
+        QTest::newRow("take back") << at(5, 4) << CellIndex(5, 4) << 0 << 5 << none;
         QTest::newRow("another piece")
-            << at(2, 1) << CellIndex(5, 4) << CellIndex(5, 4) << 4 << none;
+            << at(2, 1) << CellIndex(5, 4) << CellIndex(5, 4) << 5 << none;
         QTest::newRow("blocked move")
-            << at(6, 6) << CellIndex(1, 1) << CellIndex(1, 1) << 4 << none;
+            << at(6, 6) << CellIndex(1, 1) << CellIndex(1, 1) << 5 << none;
         QTest::newRow("move, then three new pieces")
-            << at(8, 8) << CellIndex(5, 4) << 0 << 7 << add;
-        QTest::newRow("gap between cells") << QPointF(33, 17) << 0 << 0 << 4 << none;
+            << at(8, 8) << CellIndex(5, 4) << 0 << 8 << add;
+        QTest::newRow("gap between cells") << QPointF(33, 17) << 0 << 0 << 5 << none;
         QTest::newRow("gap with a selection")
-            << QPointF(17, 33.4) << CellIndex(5, 4) << CellIndex(5, 4) << 4 << none;
-        QTest::newRow("side panel") << QPointF(400, 150) << 0 << 0 << 4 << none;
-        QTest::newRow("right of the board") << QPointF(339.5, 17) << 0 << 0 << 4 << none;
+            << QPointF(17, 33.4) << CellIndex(5, 4) << CellIndex(5, 4) << 5 << none;
+        QTest::newRow("side panel") << QPointF(400, 150) << 0 << 0 << 5 << none;
+        QTest::newRow("select the last cell") << at(10, 10) << 0 << 100 << 5 << select;
+        QTest::newRow("right of the board") << QPointF(339.5, 17) << 0 << 0 << 5 << none;
     }
     void pressFollowsTheMoveTable() {
         QFETCH(QPointF, press);
@@ -177,6 +180,7 @@ private slots:
         layout[0] = QStringLiteral("13........");
         layout[1] = QStringLiteral("3.........");
         layout[3] = QStringLiteral("....0.....");
+        layout[9] = QStringLiteral(".........6");
         h.Start(layout);
         if (selectedBefore != 0) {
             h.probe().Board().Item(selectedBefore)->setSelected(true);
@@ -297,6 +301,12 @@ private slots:
                                                                        {4, "......4..."},
                                                                        {5, ".....4...."}})
                                                              << 5;
+        QTest::newRow("down-left from column 5") << board({{1, "....1....."},
+                                                           {2, "...1......"},
+                                                           {3, "..1......."},
+                                                           {4, ".1........"},
+                                                           {5, "1........."}})
+                                                 << 5;
         QTest::newRow("down-left into the bottom row") << board({{6, ".........4"},
                                                                  {7, "........4."},
                                                                  {8, ".......4.."},
@@ -447,6 +457,15 @@ private slots:
 
         QCOMPARE(image.pixel(400, 150), kPanel);
         QCOMPARE(image.pixel(342, 100), kPanel);
+        // The panel's etched edge: a dark line inside a light one on the top and left, and
+        // the other way round on the bottom and right.
+        const QPalette palette = QGuiApplication::palette();
+        const QRgb light = palette.color(QPalette::Light).rgb();
+        const QRgb dark = palette.color(QPalette::Dark).rgb();
+        QCOMPARE(image.pixel(400, 0), dark);
+        QCOMPARE(image.pixel(400, 1), light);
+        QCOMPARE(image.pixel(341, 150), light);
+        QCOMPARE(image.pixel(400, 338), dark);
         for (QPoint p : {QPoint(10, 33), QPoint(200, 305), QPoint(33, 10), QPoint(305, 200),
                          QPoint(33, 33), QPoint(339, 67), QPoint(67, 338)}) {
             QCOMPARE(image.pixel(p), kGrid);

@@ -60,6 +60,33 @@ private slots:
         QCOMPARE(c.count, 12 * r * r);
     }
 
+    void everyImageFormatGetsTheRightColours_data() {
+        QTest::addColumn<QImage::Format>("format");
+        QTest::newRow("RGB32") << QImage::Format_RGB32;
+        QTest::newRow("ARGB32 premultiplied") << QImage::Format_ARGB32_Premultiplied;
+        QTest::newRow("RGBX8888") << QImage::Format_RGBX8888;
+        QTest::newRow("RGBA8888") << QImage::Format_RGBA8888;
+        QTest::newRow("BGR30") << QImage::Format_BGR30;
+        QTest::newRow("RGB888") << QImage::Format_RGB888;
+    }
+    void everyImageFormatGetsTheRightColours() {
+        QFETCH(QImage::Format, format);
+        QImage image(12, 12, format);
+        image.fill(Qt::black);
+        DeviceContext dc(image);
+        dc.FillRect(RECT{1, 1, 4, 4}, CreateSolidBrush(RGB(255, 0, 0)));
+        dc.SelectObject(CreatePen(PS_SOLID, 1, RGB(0, 0, 255)));
+        dc.MoveToEx(0, 8);
+        dc.LineTo(12, 8);
+        dc.DrawEdge(RECT{6, 1, 11, 6}, EDGE_SUNKEN, BF_RECT);
+        QCOMPARE(image.pixel(2, 2), RGB(255, 0, 0));
+        QCOMPARE(image.pixel(5, 8), RGB(0, 0, 255));
+        QImage reference = Blank(12, 12);
+        DeviceContext(reference).DrawEdge(RECT{6, 1, 11, 6}, EDGE_SUNKEN, BF_RECT);
+        QCOMPARE(image.pixel(6, 1), reference.pixel(6, 1));
+        QCOMPARE(image.pixel(10, 5), reference.pixel(10, 5));
+    }
+
     void emptyOrInvertedFillPaintsNothing() {
         QImage image = Blank(10, 10);
         DeviceContext dc(image);
