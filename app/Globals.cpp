@@ -2,7 +2,7 @@
 
 #include "app/clsHelp.h"
 #include "app/frmMain.h"
-#include "platform/DataFolder.h"
+#include "platform/DataFile.h"
 #include "platform/RandomSource.h"
 #include "platform/SoundPlayer.h"
 #include "scores/clsStatistics.h"
@@ -23,7 +23,7 @@ frmMain* gfrmMain = nullptr; // until it has closed
 void Main() {
     gclsStatistics = std::make_unique<clsStatistics>();
     gclsHelp = std::make_unique<clsHelp>();
-    gclsHelp->setHelpFile(DataFolder() + QStringLiteral("/orbet.html"));
+    gclsHelp->setHelpFile(DataFile(QStringLiteral("orbet.html")));
     gRandom = std::make_unique<ClockRandomSource>();
     gSoundPlayer = std::make_unique<QtSoundPlayer>();
 

@@ -50,6 +50,7 @@ void Rule(QWidget* parent, int left, int top, int right) {
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     line->setGeometry(left, top, right - left, 2);
+    line->setAttribute(Qt::WA_TransparentForMouseEvents); // the pointer over it is on free area
 }
 
 } // namespace
@@ -146,10 +147,17 @@ bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
         web ? lblWebAddress_MouseMove() : lblMailto_MouseMove();
         return true;
     }
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        mInDoubleClick = true; // its second press is not a second click
+        return true;
+    }
     if (event->type() == QEvent::MouseButtonRelease) {
         auto* release = static_cast<QMouseEvent*>(event);
-        if (release->button() == Qt::LeftButton &&
-            static_cast<QWidget*>(watched)->rect().contains(release->position().toPoint())) {
+        const bool click =
+            release->button() == Qt::LeftButton && !mInDoubleClick &&
+            static_cast<QWidget*>(watched)->rect().contains(release->position().toPoint());
+        mInDoubleClick = false;
+        if (click) {
             web ? lblWebAddress_Click() : lblMailto_Click();
         }
         return true;

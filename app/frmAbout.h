@@ -43,4 +43,5 @@ private:
     QLabel* lblComments;
     QLabel* lblMailto;
     QPushButton* cmdOK;
+    bool mInDoubleClick = false;
 };

@@ -5,6 +5,7 @@
 #include "game/clsGame.h"
 #include "platform/App.h"
 #include "platform/MessageBox.h"
+#include "platform/NativeWindow.h"
 #include "platform/WindowSurface.h"
 #include "scores/clsStatistics.h"
 #include "scores/frmNameInput.h"
@@ -17,10 +18,27 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cmath>
+
 namespace {
 // The window's own unit is 15.258605 twips across and 15.352937 down; a pixel is 15 twips.
 constexpr float kPixelsPerUnitAcross = 15.258605f / 15.0f;
 constexpr float kPixelsPerUnitDown = 15.352937f / 15.0f;
+// At a fractional scale factor a menu bar whose height is no whole number of device pixels
+// would start the game area part-way into a pixel, and the surface's first row would never be
+// shown: the bar grows by a logical pixel or two until the area starts on a whole one.
+void StartOnWholeDevicePixels(QMenuBar& bar, qreal ratio) {
+    const int natural = bar.sizeHint().height();
+    for (int height = natural; height <= natural + 8; ++height) {
+        if (qFuzzyCompare(height * ratio, std::round(height * ratio))) {
+            if (height != natural) {
+                bar.setFixedHeight(height);
+            }
+            return;
+        }
+    }
+}
+
 } // namespace
 
 // The client area: shows the surface pixel for pixel and reports presses, not double clicks.
@@ -33,10 +51,15 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override {
+        // Device pixels one for one: at a fractional scale a scaled copy would drop or double
+        // some rows and columns of the surface.
         QPainter painter(this);
-        painter.drawImage(event->rect(), mOwner.Surface().Image(),
-                          QRectF(event->rect().topLeft() * devicePixelRatioF(),
-                                 event->rect().size() * devicePixelRatioF()));
+        const qreal ratio = devicePixelRatioF();
+        painter.scale(1 / ratio, 1 / ratio);
+        const QRect area =
+            QRectF(QPointF(event->rect().topLeft()) * ratio, QSizeF(event->rect().size()) * ratio)
+                .toAlignedRect();
+        painter.drawImage(area, mOwner.Surface().Image(), area);
     }
     void mousePressEvent(QMouseEvent* event) override {
         const QPointF at = event->position();
@@ -79,6 +102,8 @@ frmMain::frmMain(const Services& services)
         label->adjustSize();
     }
     CreateMenus();
+    StartOnWholeDevicePixels(*menuBar(), devicePixelRatioF());
+    WhenNativeWindowLost(*this, [this] { close(); });
     Form_Load();
 }
 

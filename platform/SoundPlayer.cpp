@@ -1,6 +1,6 @@
 #include "platform/SoundPlayer.h"
 
-#include "platform/DataFolder.h"
+#include "platform/DataFile.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -56,7 +56,7 @@ bool QtSoundPlayer::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void QtSoundPlayer::Start(const QString& strName) {
-    const QString path = DataFolder() + QLatin1Char('/') + strName;
+    const QString path = DataFile(strName);
     if (mPlaying != nullptr) {
         mPlaying->stop();
         mPlaying = nullptr;

@@ -3,12 +3,15 @@
 #include "scores/frmNameInput.h"
 #include "scores/frmStatistics.h"
 
+#include <QAbstractEventDispatcher>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTextBrowser>
+
+#include <xcb/xcb.h>
 
 // What to do in the name dialog, step by step: type a text, then press a button.
 struct NameStep {
@@ -95,6 +98,7 @@ private slots:
             {QStringLiteral("Your Score:"), QPoint(346, 242)},
             {QStringLiteral("High Score:"), QPoint(346, 293)},
         };
+        QList<QRect> placed;
         for (const auto& [text, at] : labels) {
             QLabel* label = nullptr;
             for (auto* candidate : w.Canvas()->findChildren<QLabel*>()) {
@@ -103,9 +107,16 @@ private slots:
             QVERIFY2(label != nullptr, qPrintable(text));
             QCOMPARE(label->pos(), at);
             QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+            placed << label->geometry();
         }
-        // Each label stands above its score box.
-        QVERIFY(242 + 13 <= 261 && 293 + 13 <= 311);
+        // Each label stands above its box, inside the side panel.
+        const QList<QRect> boxes{QRect(345, 20, 113, 40), QRect(345, 261, 113, 20),
+                                 QRect(345, 311, 113, 20)};
+        for (qsizetype i = 0; i < boxes.size(); ++i) {
+            QVERIFY(placed[i].bottom() < boxes[i].top());
+            QVERIFY(placed[i].right() < 464);
+            QVERIFY(i == 0 || placed[i].top() > boxes[i - 1].bottom());
+        }
     }
 
     void menusHaveTheirEntries_data() {
@@ -257,6 +268,10 @@ private slots:
             << some << 600 << QList<int32_t>{IDYES}
             << QList<NameStep>{{QStringLiteral("  ") + longest + QStringLiteral("  "), "OK"}}
             << QStringList{caption} << longest << 1;
+        const QString beyondThePlane = QString(24, QLatin1Char('z')) + QStringLiteral("\U0001F600");
+        QTest::newRow("25 characters, one beyond the basic plane")
+            << some << 600 << QList<int32_t>{IDYES} << QList<NameStep>{{beyondThePlane, "OK"}}
+            << QStringList{caption} << beyondThePlane << 1;
         QTest::newRow("Cancel") << some << 600 << QList<int32_t>{IDYES}
                                 << QList<NameStep>{{QStringLiteral("Carol"), "Cancel"}}
                                 << QStringList{caption} << QString() << 1;
@@ -322,6 +337,27 @@ private slots:
         QCOMPARE(h.probe().Board().PopulatedPieceCount(), 3);
         QCOMPARE(h.probe().BestScoreShown(), h.statistics.GetScore(1).toInt());
         QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+
+    void unsavedScoreIsToldOnce() {
+        WindowHarness h;
+        StoreScores({500});
+        h.settings.MakeReadOnly();
+        const AsOrdinaryUser user;
+        h.answers = {IDYES};
+        QStringList selections;
+        DriveNameDialog({{QStringLiteral("Ann"), QStringLiteral("OK")}}, &selections);
+        FinishGame(h, 600);
+
+        QCOMPARE(h.boxes.size(), 2);
+        const MessageBoxRequest& told = h.boxes.at(1);
+        QCOMPARE(told.title, QStringLiteral("Orbet"));
+        QCOMPARE(told.buttons, uint32_t(MB_OK | MB_ICONEXCLAMATION));
+        QVERIFY(told.prompt.startsWith(QStringLiteral("Your score could not be saved.")));
+        QVERIFY(told.prompt.contains(h.settings.File()));
+        // What is shown is what is stored.
+        QCOMPARE(h.statistics.GetName(1), QStringLiteral("P1"));
+        QCOMPARE(h.probe().BestScoreShown(), 500);
     }
 
     void pressesWaitWhileTheGameIsOver() {
@@ -408,6 +444,27 @@ private slots:
         for (QWidget* w : QApplication::topLevelWidgets()) {
             QVERIFY(qobject_cast<QTextBrowser*>(w) == nullptr);
         }
+    }
+
+    void windowLostToTheWindowSystemEnds() {
+        WindowHarness h;
+        QSignalSpy unloaded(h.window.get(), &frmMain::Unloaded);
+        // What X11 reports when a window is destroyed from outside, as "xdotool windowclose" does.
+        auto destroyed = [](WId window) {
+            xcb_destroy_notify_event_t event{};
+            event.response_type = XCB_DESTROY_NOTIFY;
+            event.event = static_cast<xcb_window_t>(window);
+            event.window = static_cast<xcb_window_t>(window);
+            qintptr result = 0;
+            QAbstractEventDispatcher::instance()->filterNativeEvent("xcb_generic_event_t", &event,
+                                                                    &result);
+        };
+        destroyed(h.window->internalWinId() + 1000); // some other window
+        QTest::qWait(20);
+        QCOMPARE(unloaded.count(), 0);
+        destroyed(h.window->internalWinId());
+        QTRY_COMPARE(unloaded.count(), 1);
+        QVERIFY(!h.window->isVisible());
     }
 
     void closeDuringAMoveWaitsForIt() {

@@ -1,7 +1,7 @@
 #include "app/clsHelp.h"
 #include "app/clsScoreBoard.h"
 #include "app/clsSound.h"
-#include "platform/DataFolder.h"
+#include "platform/DataFile.h"
 #include "platform/SoundPlayer.h"
 #include "platform/WindowSurface.h"
 #include "support/Fakes.h"
@@ -107,16 +107,16 @@ private slots:
         QTRY_COMPARE(window.presses, 1); // delivered once the move is over
     }
 
-    void dataFolderIsFoundBuiltOrInstalled() {
+    void dataFilesAreFoundEachOnItsOwn() {
+        // The program's folder holds the help page but no sounds.
         QTemporaryDir root;
-        QDir(root.path()).mkpath(QStringLiteral("build/app"));
-        QDir(root.path()).mkpath(QStringLiteral("usr/bin"));
-        QFile sound(root.filePath(QStringLiteral("build/app/select.wav")));
-        QVERIFY(sound.open(QIODevice::WriteOnly));
-        QCOMPARE(DataFolderFor(root.filePath(QStringLiteral("build/app"))),
-                 root.filePath(QStringLiteral("build/app")));
-        QCOMPARE(DataFolderFor(root.filePath(QStringLiteral("usr/bin"))),
-                 root.filePath(QStringLiteral("usr/share/orbet")));
+        QVERIFY(QDir(root.path()).mkpath(QStringLiteral("usr/games")));
+        QFile help(root.filePath(QStringLiteral("usr/games/orbet.html")));
+        QVERIFY(help.open(QIODevice::WriteOnly));
+        const QString program = root.filePath(QStringLiteral("usr/games"));
+        QCOMPARE(DataFileFor(program, QStringLiteral("orbet.html")), help.fileName());
+        QCOMPARE(DataFileFor(program, QStringLiteral("select.wav")),
+                 root.filePath(QStringLiteral("usr/share/orbet/select.wav")));
     }
 
     void soundsNeverWaitNorFail() {

@@ -7,6 +7,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
 #include <QMenuBar>
 #include <QTest>
 #include <QTimer>
@@ -50,16 +52,35 @@ struct WindowHarness {
         QTest::mouseClick(window->Canvas(), button, Qt::NoModifier, CellCentre(col, row));
     }
 
-    // Runs an action once the next modal window is up, from inside its event loop.
+    // Runs an action once the next modal window is up, from inside its event loop. A modal
+    // window that never comes, or that the action leaves open for seconds, fails the test and
+    // is closed, so that a test never hangs on a dialog.
     static void WhenModal(std::function<void(QWidget*)> action) {
+        constexpr int kPatienceMs = 5000;
         auto* timer = new QTimer;
         timer->setInterval(5);
-        QObject::connect(timer, &QTimer::timeout, [timer, action] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                timer->stop();
-                timer->deleteLater();
-                action(modal);
+        auto waited = std::make_shared<QElapsedTimer>();
+        waited->start();
+        QObject::connect(timer, &QTimer::timeout, [timer, action, waited] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal == nullptr) {
+                if (waited->hasExpired(kPatienceMs)) {
+                    timer->stop();
+                    timer->deleteLater();
+                    QTest::qFail("no modal window opened", __FILE__, __LINE__);
+                }
+                return;
             }
+            timer->stop();
+            timer->deleteLater();
+            action(modal);
+            QTimer::singleShot(kPatienceMs, modal, [modal] {
+                if (modal->isVisible() && QApplication::activeModalWidget() == modal) {
+                    QTest::qFail("a modal window was left open", __FILE__, __LINE__);
+                    auto* dialog = qobject_cast<QDialog*>(modal);
+                    dialog != nullptr ? dialog->reject() : void(modal->close());
+                }
+            });
         });
         timer->start();
     }
