@@ -12,7 +12,7 @@
 
 #include <utility>
 
-QtSoundPlayer::QtSoundPlayer() {
+QtSoundPlayer::QtSoundPlayer(Locator locate) : mLocate(std::move(locate)) {
     if (QCoreApplication* application = QCoreApplication::instance()) {
         application->installEventFilter(this);
     }
@@ -56,7 +56,7 @@ bool QtSoundPlayer::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void QtSoundPlayer::Start(const QString& strName) {
-    const QString path = DataFile(strName);
+    const QString path = mLocate ? mLocate(strName) : DataFile(strName);
     if (mPlaying != nullptr) {
         mPlaying->stop();
         mPlaying = nullptr;

@@ -120,16 +120,27 @@ private slots:
     }
 
     void soundsNeverWaitNorFail() {
-        // Without an audio device or the file, the player falls back to a beep; either way
-        // it returns at once, and a second sound replaces the first.
-        QtSoundPlayer player;
+        // Without an audio device, or with a file that is missing or is no sound at all, the
+        // player falls back to a beep; either way it returns at once, and a second sound
+        // replaces the first.
+        QTemporaryDir folder;
+        QFile junk(folder.filePath(QStringLiteral("junk.wav")));
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write("RIFF\x10\0\0\0WAVEfmt this is no sound at all");
+        junk.close();
+        QtSoundPlayer player([&](const QString& name) { return folder.filePath(name); });
+        QWidget window; // sounds start once a first frame is painted
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::qWait(20);
+
         QElapsedTimer clock;
         clock.start();
         player.PlaySound(QStringLiteral("missing.wav"));
-        player.PlaySound(QStringLiteral("select.wav"));
-        player.PlaySound(QStringLiteral("select.wav"));
-        QTest::qWait(50);
-        player.PlaySound(QStringLiteral("end.wav"));
+        player.PlaySound(QStringLiteral("junk.wav"));
+        player.PlaySound(QStringLiteral("junk.wav"));
+        QTest::qWait(100); // long enough to find out the file cannot be decoded
+        player.PlaySound(QStringLiteral("junk.wav"));
         QVERIFY(clock.elapsed() < 5000);
     }
 
