@@ -1,7 +1,10 @@
 #include "app/frmMain.h"
 
+#include "app/GameAccessible.h"
+#include "app/GameArea.h"
 #include "app/clsHelp.h"
 #include "app/frmAbout.h"
+#include "board/BoardGeometry.h"
 #include "game/clsGame.h"
 #include "platform/App.h"
 #include "platform/MessageBox.h"
@@ -15,9 +18,8 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
-#include <QMouseEvent>
-#include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -41,38 +43,6 @@ void StartOnWholeDevicePixels(QMenuBar& bar, qreal ratio) {
 
 } // namespace
 
-// The client area: shows the surface pixel for pixel and reports presses, not double clicks.
-class frmMain::SurfaceWidget : public QWidget {
-public:
-    SurfaceWidget(frmMain& owner) : QWidget(&owner), mOwner(owner) {
-        setFixedSize(CLIENT_WIDTH, CLIENT_HEIGHT);
-        setAttribute(Qt::WA_OpaquePaintEvent);
-    }
-
-protected:
-    void paintEvent(QPaintEvent* event) override {
-        // Device pixels one for one: at a fractional scale a scaled copy would drop or double
-        // some rows and columns of the surface.
-        QPainter painter(this);
-        const qreal ratio = devicePixelRatioF();
-        painter.scale(1 / ratio, 1 / ratio);
-        const QRect area =
-            QRectF(QPointF(event->rect().topLeft()) * ratio, QSizeF(event->rect().size()) * ratio)
-                .toAlignedRect();
-        painter.drawImage(area, mOwner.Surface().Image(), area);
-    }
-    void mousePressEvent(QMouseEvent* event) override {
-        const QPointF at = event->position();
-        mOwner.Form_MouseDown(event->button(), event->modifiers(), static_cast<float>(at.x()),
-                              static_cast<float>(at.y()));
-    }
-    // The second press of a double click has no handler of its own.
-    void mouseDoubleClickEvent(QMouseEvent*) override {}
-
-private:
-    frmMain& mOwner;
-};
-
 class frmMain::MainSurface : public WindowSurface {
 public:
     MainSurface(QWidget& canvas, qreal ratio) : WindowSurface(ratio), mCanvas(canvas) {}
@@ -86,13 +56,19 @@ frmMain::frmMain(const Services& services)
     : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                                Qt::MSWindowsFixedSizeDialogHint),
-      mServices(services), mCanvas(new SurfaceWidget(*this)),
+      mServices(services), mCanvas(new GameArea(this)),
       mSurface(std::make_unique<MainSurface>(*mCanvas, devicePixelRatioF())),
       lblNextMove(new QLabel(QStringLiteral("Next Move:"), mCanvas)),
       lblYourScore(new QLabel(QStringLiteral("Your Score:"), mCanvas)),
       lblHighScore(new QLabel(QStringLiteral("High Score:"), mCanvas)) {
     setCentralWidget(mCanvas);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    mCanvas->setSurface(&mSurface->Image());
+    mCanvas->setFacts([this] { return Facts(); });
+    connect(mCanvas, &GameArea::MouseDown, this, &frmMain::Form_MouseDown);
+    connect(mCanvas, &GameArea::KeyDown, this, &frmMain::Form_KeyDown);
+    mCanvas->setFocus();
+    InstallGameAccessibility();
     setWindowIcon(App::Icon());
     for (QLabel* label : {lblNextMove, lblYourScore, lblHighScore}) {
         QPalette palette = label->palette();
@@ -105,6 +81,7 @@ frmMain::frmMain(const Services& services)
     StartOnWholeDevicePixels(*menuBar(), devicePixelRatioF());
     WhenNativeWindowLost(*this, [this] { close(); });
     Form_Load();
+    mAnnouncer = std::make_unique<GameAnnouncer>(*mCanvas);
 }
 
 frmMain::~frmMain() = default;
@@ -113,7 +90,7 @@ WindowSurface& frmMain::Surface() {
     return *mSurface;
 }
 
-QWidget* frmMain::Canvas() const {
+GameArea* frmMain::Canvas() const {
     return mCanvas;
 }
 
@@ -143,10 +120,29 @@ void frmMain::CreateMenus() {
 template <typename Step> void frmMain::Busy(Step step) {
     ++mBusy;
     step();
+    if (mAnnouncer != nullptr && gclsGame != nullptr) {
+        mAnnouncer->Announce();
+    }
     if (--mBusy == 0 && mCloseAsked) {
         mCloseAsked = false;
         close();
     }
+}
+
+GameFacts frmMain::Facts() const {
+    GameFacts facts;
+    if (gclsGame == nullptr) {
+        return facts;
+    }
+    for (int32_t index = 1; index <= BOARD_CELLS; ++index) {
+        const auto slot = static_cast<size_t>(index - 1);
+        facts.colours[slot] = gclsGame->CellColour(index);
+        facts.selected[slot] = gclsGame->CellSelected(index);
+    }
+    facts.next = gclsGame->NextColours();
+    facts.score = gclsGame->Score();
+    facts.best = gclsGame->BestScore();
+    return facts;
 }
 
 void frmMain::Form_Load() {
@@ -166,10 +162,50 @@ void frmMain::PlaceLabel(QLabel* label, float Left, float Top) {
 }
 
 void frmMain::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float X, float Y) {
+    mCanvas->setCursorCell(std::nullopt); // the mouse takes over from the keyboard
     if (gclsGame == nullptr || gclsGame->EndOfGame()) {
         return;
     }
     Busy([&] { gclsGame->DoMove(X, Y); });
+}
+
+// The arrow keys move a cursor over the cells, stopping at the edges; Space and Enter press
+// the cell under it. The first key shows the cursor on the top-left cell.
+void frmMain::Form_KeyDown(int key) {
+    if (gclsGame == nullptr || gclsGame->EndOfGame()) {
+        return;
+    }
+    const std::optional<int32_t> cursor = mCanvas->CursorCell();
+    if (!cursor) {
+        mCanvas->setCursorCell(CellIndex(1, 1));
+        mAnnouncer->Announce();
+        return;
+    }
+    int32_t col = CellColumn(*cursor);
+    int32_t row = CellRow(*cursor);
+    switch (key) {
+    case Qt::Key_Left:
+        col = std::max(col - 1, 1);
+        break;
+    case Qt::Key_Right:
+        col = std::min(col + 1, BOARD_SIDE);
+        break;
+    case Qt::Key_Up:
+        row = std::max(row - 1, 1);
+        break;
+    case Qt::Key_Down:
+        row = std::min(row + 1, BOARD_SIDE);
+        break;
+    default: {
+        const RECT cell = CellRect(*cursor);
+        const auto x = static_cast<float>(cell.left + cell.right) / 2;
+        const auto y = static_cast<float>(cell.top + cell.bottom) / 2;
+        Busy([&] { gclsGame->DoMove(x, y); });
+        return;
+    }
+    }
+    mCanvas->setCursorCell(CellIndex(col, row));
+    mAnnouncer->Announce();
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -5,6 +5,9 @@
 
 #include <memory>
 
+class GameAnnouncer;
+class GameArea;
+struct GameFacts;
 class QAction;
 class QLabel;
 class clsGame;
@@ -33,7 +36,7 @@ public:
 
     clsGame& Game() { return *gclsGame; }
     WindowSurface& Surface();
-    QWidget* Canvas() const;
+    GameArea* Canvas() const;
 
 signals:
     // The window has closed and released its game: time for the program to end.
@@ -43,11 +46,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    class SurfaceWidget;
     class MainSurface;
 
     void Form_Load();
     void Form_MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, float X, float Y);
+    void Form_KeyDown(int key);
     void Form_Unload();
     void mnuGameNew_Click();
     void mnuGameHighScores_Click();
@@ -60,11 +63,13 @@ private:
     void CreateMenus();
     void PlaceLabel(QLabel* label, float Left, float Top);
     template <typename Step> void Busy(Step step);
+    GameFacts Facts() const;
 
     Services mServices;
-    SurfaceWidget* mCanvas;
+    GameArea* mCanvas;
     std::unique_ptr<MainSurface> mSurface;
     std::unique_ptr<clsGame> gclsGame;
+    std::unique_ptr<GameAnnouncer> mAnnouncer;
     QLabel* lblNextMove;
     QLabel* lblYourScore;
     QLabel* lblHighScore;

@@ -37,6 +37,18 @@ int32_t clsGame::Score() const {
     return mclsYourScore->Score();
 }
 
+int32_t clsGame::CellColour(int32_t lngIndex) const {
+    return lngIndex <= mcolPieces->Count() ? mcolPieces->Item(lngIndex)->Colour() : -1;
+}
+
+bool clsGame::CellSelected(int32_t lngIndex) const {
+    return lngIndex <= mcolPieces->Count() && mcolPieces->Item(lngIndex)->Selected();
+}
+
+int32_t clsGame::BestScore() const {
+    return mclsHighScore->Score();
+}
+
 void clsGame::PlayIfSoundsOn(const char* strSound) {
     if (mblnSounds) {
         mclsSound->Play(QString::fromLatin1(strSound));

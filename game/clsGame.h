@@ -41,6 +41,14 @@ public:
     // game before it returns.
     void setGameOverHandler(std::function<void()> GameOver) { mGameOver = std::move(GameOver); }
 
+    // What the game area shows, for players who use the keyboard or a screen reader: a cell's
+    // colour (-1 when empty, or before the first game) and selection, the next colours, and
+    // the best score on display.
+    int32_t CellColour(int32_t lngIndex) const;
+    bool CellSelected(int32_t lngIndex) const;
+    std::array<int32_t, 3> NextColours() const { return mlngNextColours; }
+    int32_t BestScore() const;
+
 private:
     friend class GameProbe; // tests look inside
 

@@ -1,6 +1,7 @@
 // Starts Orbet exactly as its own main does and reports its first painted frame.
 
 #include "FirstFrame.h"
+#include "app/GameArea.h"
 #include "app/Globals.h"
 #include "app/frmMain.h"
 

@@ -1,3 +1,4 @@
+#include "app/GameArea.h"
 #include "app/Globals.h"
 #include "app/clsHelp.h"
 #include "app/frmMain.h"

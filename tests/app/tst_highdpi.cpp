@@ -136,6 +136,22 @@ private slots:
                 }
             }
         }
+
+        // The keyboard cursor's frame is sharp: every device pixel around the cell is either
+        // the surface's or the frame's own colour, and the cell itself stays in view.
+        h.window->Canvas()->setCursorCell(CellIndex(3, 3));
+        const QImage framed = h.window->grab().toImage();
+        const QRect cell = QRectF(QPointF(70, 70) * ratio, QSizeF(30, 30) * ratio).toAlignedRect();
+        int frame = 0;
+        for (int y = cell.top() - 6; y <= cell.bottom() + 6; ++y) {
+            for (int x = cell.left() - 6; x <= cell.right() + 6; ++x) {
+                const QRgb pixel = framed.pixel(x, top + y);
+                const bool inside = cell.adjusted(1, 1, -1, -1).contains(x, y);
+                frame += pixel == qRgb(255, 255, 0);
+                QVERIFY(pixel == surface.pixel(x, y) || (!inside && pixel == qRgb(255, 255, 0)));
+            }
+        }
+        QVERIFY(frame >= 4 * 30 * ratio * 2); // at least two device pixels wide all round
     }
 };
 

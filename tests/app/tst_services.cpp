@@ -5,6 +5,7 @@
 #include "platform/SoundPlayer.h"
 #include "platform/WindowSurface.h"
 #include "support/Fakes.h"
+#include "support/WindowHarness.h"
 
 #include "support/Pixels.h"
 #include <QApplication>
@@ -142,6 +143,28 @@ private slots:
         QTest::qWait(100); // long enough to find out the file cannot be decoded
         player.PlaySound(QStringLiteral("junk.wav"));
         QVERIFY(clock.elapsed() < 5000);
+    }
+
+    void messageBoxesAnswerEnterAndEsc_data() {
+        QTest::addColumn<uint>("buttons");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("Yes/No, Enter")
+            << uint(MB_ICONQUESTION | MB_YESNO) << int(Qt::Key_Return) << int(IDYES);
+        QTest::newRow("Yes/No, Esc")
+            << uint(MB_ICONQUESTION | MB_YESNO) << int(Qt::Key_Escape) << int(IDNO);
+        QTest::newRow("OK, Enter") << uint(MB_ICONINFORMATION) << int(Qt::Key_Return) << int(IDOK);
+        QTest::newRow("OK, Esc") << uint(MB_OK) << int(Qt::Key_Escape) << int(IDOK);
+    }
+    void messageBoxesAnswerEnterAndEsc() {
+        QFETCH(uint, buttons);
+        QFETCH(int, key);
+        QFETCH(int, answer);
+        WindowHarness::WhenModal(
+            [key](QWidget* box) { QTest::keyClick(box, static_cast<Qt::Key>(key)); });
+        QCOMPARE(
+            MsgBox(nullptr, QStringLiteral("Game Over."), buttons, QStringLiteral("GAME OVER")),
+            answer);
     }
 
     void helpOpensWithoutBlocking_data() {

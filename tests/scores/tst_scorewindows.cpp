@@ -4,6 +4,7 @@
 #include "support/Fakes.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -53,6 +54,23 @@ private slots:
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QCOMPARE(statistics.GetName(1), QStringLiteral("-"));
+    }
+
+    void tabGoesFromTheNameToCancelToOk() {
+        IsolatedSettings settings;
+        clsStatistics statistics;
+        frmNameInput dialog(statistics, nullptr);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QStringList order;
+        for (int i = 0; i < 4; ++i) {
+            QWidget* focused = QApplication::focusWidget();
+            auto* button = qobject_cast<QPushButton*>(focused);
+            order << (button ? button->text()
+                             : QString::fromLatin1(focused->metaObject()->className()));
+            QTest::keyClick(focused, Qt::Key_Tab);
+        }
+        QCOMPARE(order, (QStringList{"QLineEdit", "&Cancel", "&OK", "QLineEdit"}));
     }
 
     void enterRecordsTheTrimmedName() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "board/BoardGeometry.h"
 #include "board/colPieces.h"
 
 #include <QStringList>
@@ -29,9 +30,6 @@ inline void LayOut(colPieces& board, const QStringList& rows) {
     }
 }
 
-inline int32_t CellIndex(int32_t col, int32_t row) {
-    return (col - 1) * 10 + row;
-}
 
 // A full board on which no two neighbours in any line share a colour, so no run can form;
 // cells from emptyFromIndex on are left empty.

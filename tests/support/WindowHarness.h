@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/GameArea.h"
 #include "app/clsHelp.h"
 #include "app/frmMain.h"
 #include "platform/MessageBox.h"

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+class QImage;
+
+// What the game area shows, as read by players who do not see it.
+struct GameFacts {
+    std::array<int32_t, 100> colours{}; // by cell index from 1; -1 for an empty cell
+    std::array<bool, 100> selected{};
+    std::array<int32_t, 3> next{};
+    int32_t score = 0;
+    int32_t best = 0;
+    std::optional<int32_t> cursor; // the cell the keyboard cursor frames
+
+    bool operator==(const GameFacts&) const = default;
+};
+
+// The main window's client area. It shows the surface the engine paints, one device pixel for
+// one, with the keyboard cursor's frame drawn over it rather than into it. It reports presses
+// (the second press of a double click excepted) and the keys that play the board.
+class GameArea : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit GameArea(QWidget* parent);
+
+    void setSurface(const QImage* surface) { mSurface = surface; }
+    void setFacts(std::function<GameFacts()> facts) { mFacts = std::move(facts); }
+    GameFacts Facts() const;
+    // The cell the keyboard cursor frames, 1 to 100, or nothing to hide it.
+    void setCursorCell(std::optional<int32_t> cell);
+    std::optional<int32_t> CursorCell() const { return mCursorCell; }
+
+signals:
+    void MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, float X, float Y);
+    void KeyDown(int key); // an arrow key, Space or Enter
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QRect CursorArea() const;
+
+    const QImage* mSurface = nullptr;
+    std::function<GameFacts()> mFacts;
+    std::optional<int32_t> mCursorCell;
+};
