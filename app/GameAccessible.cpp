@@ -398,10 +398,9 @@ void GameAnnouncer::Announce() {
             Raise(area->Cell(index), QAccessible::NameChanged);
         }
         if (now.selected[slot] != last.selected[slot]) {
-            QAccessible::State changed;
-            changed.selected = true;
-            QAccessibleStateChangeEvent event(area->Cell(index), changed);
-            Deliver(event);
+            // Screen readers hear a selection event as the cell's selected state changing.
+            Raise(area->Cell(index),
+                  now.selected[slot] ? QAccessible::SelectionAdd : QAccessible::SelectionRemove);
         }
     }
     if (now.score != last.score) {

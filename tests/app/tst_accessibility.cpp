@@ -46,8 +46,10 @@ private:
         switch (type) {
         case QAccessible::NameChanged:
             return QStringLiteral("name");
-        case QAccessible::StateChanged:
-            return QStringLiteral("state");
+        case QAccessible::SelectionAdd:
+            return QStringLiteral("selected");
+        case QAccessible::SelectionRemove:
+            return QStringLiteral("unselected");
         case QAccessible::ValueChanged:
             return QStringLiteral("value");
         case QAccessible::DescriptionChanged:
@@ -203,13 +205,14 @@ private slots:
         const EventLog log;
         h.Click(6, 3);
         QVERIFY(from->state().selected);
-        QVERIFY(log.events.contains(QStringLiteral("state: row 3, column 6, red")));
+        QVERIFY(log.events.contains(QStringLiteral("selected: row 3, column 6, red")));
         h.Click(5, 3); // completes a row of five
         QCOMPARE(from->text(QAccessible::Name), QStringLiteral("row 3, column 6, empty"));
         QCOMPARE(to->text(QAccessible::Name), QStringLiteral("row 3, column 5, empty"));
         QVERIFY(!from->state().selected);
         QCOMPARE(yours->valueInterface()->currentValue().toInt(), 50);
         QVERIFY(log.events.contains(QStringLiteral("value: Your Score")));
+        QVERIFY(log.events.contains(QStringLiteral("unselected: row 3, column 6, empty")));
         QVERIFY(log.events.contains(QStringLiteral("name: row 3, column 1, empty")));
 
         Keys(h, {Qt::Key_Down, Qt::Key_Right});
