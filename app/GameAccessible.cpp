@@ -383,10 +383,13 @@ void GameAnnouncer::setEventSink(std::function<void(QAccessibleEvent*)> sink) {
 }
 
 void GameAnnouncer::Announce() {
+    if (!(QAccessible::isActive() || Sink())) {
+        return; // nobody is listening
+    }
     const GameFacts now = mArea.Facts();
     const GameFacts last = std::exchange(mLast, now);
-    if (now == last || !(QAccessible::isActive() || Sink())) {
-        return; // nobody is listening
+    if (now == last) {
+        return;
     }
     auto* area = dynamic_cast<AreaAccessible*>(QAccessible::queryAccessibleInterface(&mArea));
     if (area == nullptr) {

@@ -1,7 +1,10 @@
 # The sounds and icons are made by our own generator as part of the build; the help page is
 # written by hand. Sounds and help go beside the program, the data folder of the build tree.
 
-add_executable(orbet_assets ${CMAKE_CURRENT_LIST_DIR}/generate_assets.cpp)
+# The large icons show the game's own balls, so the generator draws them with the game's code.
+add_executable(orbet_assets ${CMAKE_CURRENT_LIST_DIR}/generate_assets.cpp
+               ${PROJECT_SOURCE_DIR}/platform/PieceImages.cpp)
+target_include_directories(orbet_assets PRIVATE ${PROJECT_SOURCE_DIR})
 target_link_libraries(orbet_assets PRIVATE Qt6::Gui)
 
 set(ORBET_DATA_DIR ${CMAKE_BINARY_DIR}/app)
@@ -40,3 +43,18 @@ foreach(size ${ORBET_ICON_SIZES})
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
             RENAME ${ORBET_APP_ID}.png)
 endforeach()
+
+# The manual page, and the package's copyright and changelog, where Debian looks for them;
+# the compressed ones without a time stamp, so that a build is the same every time.
+set(ORBET_DOC_DIR ${CMAKE_BINARY_DIR}/doc)
+add_custom_command(
+    OUTPUT ${ORBET_DOC_DIR}/orbet.6.gz ${ORBET_DOC_DIR}/changelog.gz
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${ORBET_DOC_DIR}
+    COMMAND gzip -9n -c ${CMAKE_CURRENT_LIST_DIR}/orbet.6 > ${ORBET_DOC_DIR}/orbet.6.gz
+    COMMAND gzip -9n -c ${CMAKE_CURRENT_LIST_DIR}/debian/changelog > ${ORBET_DOC_DIR}/changelog.gz
+    DEPENDS ${CMAKE_CURRENT_LIST_DIR}/orbet.6 ${CMAKE_CURRENT_LIST_DIR}/debian/changelog
+    COMMENT "Compressing the manual page and the changelog")
+add_custom_target(orbet_docs ALL DEPENDS ${ORBET_DOC_DIR}/orbet.6.gz ${ORBET_DOC_DIR}/changelog.gz)
+install(FILES ${ORBET_DOC_DIR}/orbet.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/debian/copyright ${ORBET_DOC_DIR}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/orbet)

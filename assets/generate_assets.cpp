@@ -6,6 +6,9 @@
 #include <QImage>
 #include <QPainter>
 
+#include "platform/PieceImages.h"
+
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -89,12 +92,12 @@ const QList<QRgb> kSixteen{
     qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255),
 };
 
-// A 3 × 3 grid of grey cells on black, four of them holding a coloured ball.
-QImage DrawIcon(int size) {
+// A 3 × 3 grid of grey cells on black, four of them holding a coloured ball, in the sixteen
+// classic colours: for the small sizes, where detail would be lost.
+QImage DrawSmallIcon(int size) {
     QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, size > 32);
     const double unit = size / 32.0;
     painter.fillRect(QRectF(1 * unit, 1 * unit, 30 * unit, 30 * unit), QColor(0, 0, 0));
     const QColor balls[3][3] = {
@@ -119,9 +122,38 @@ QImage DrawIcon(int size) {
         }
     }
     painter.end();
-    if (size <= 32) {
-        // The small icons keep to the sixteen classic colours, as such icons do.
-        return image.convertToFormat(QImage::Format_Indexed8, kSixteen, Qt::ThresholdDither);
+    return image.convertToFormat(QImage::Format_Indexed8, kSixteen, Qt::ThresholdDither);
+}
+
+// A corner of the board as the game draws it: black cells, grey grid lines between them, and
+// four of the game's own shaded balls, drawn afresh at the icon's resolution.
+QImage DrawLargeIcon(int size) {
+    constexpr int kCells = 3;
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    const double margin = size / 32.0;
+    const double pitch = (size - 2 * margin) / kCells;
+    const double gap = pitch * 4 / 34; // the game's 4-pixel gap beside its 30-pixel cells
+    painter.fillRect(QRectF(margin, margin, size - 2 * margin, size - 2 * margin), Qt::black);
+    painter.setPen(QPen(QColor(190, 190, 190), std::max(1.0, pitch / 34)));
+    for (int i = 1; i < kCells; ++i) {
+        const double at = margin + i * pitch;
+        painter.drawLine(QPointF(at, margin), QPointF(at, size - margin));
+        painter.drawLine(QPointF(margin, at), QPointF(size - margin, at));
+    }
+    const int balls[kCells][kCells] = {{0, -1, 1}, {-1, 3, -1}, {2, -1, 5}};
+    const double ball = pitch - gap;
+    for (int row = 0; row < kCells; ++row) {
+        for (int col = 0; col < kCells; ++col) {
+            if (balls[row][col] < 0) {
+                continue;
+            }
+            QImage piece = DrawPieceImage(balls[row][col], false, ball / PIECE_SIZE);
+            piece.setDevicePixelRatio(1.0);
+            painter.drawImage(QPointF(margin + col * pitch + gap / 2, margin + row * pitch + gap / 2),
+                              piece);
+        }
     }
     return image;
 }
@@ -155,7 +187,8 @@ int main(int argc, char** argv) {
                                                  {0.5, 0.3, 349, 349, 0.4},
                                                  {0.75, 0.8, 262, 262, 0.45}}));
     for (int size : {16, 32, 48, 64, 128, 256}) {
-        ok &= DrawIcon(size).save(QStringLiteral("%1/orbet-%2.png").arg(icons).arg(size));
+        const QImage icon = size <= 32 ? DrawSmallIcon(size) : DrawLargeIcon(size);
+        ok &= icon.save(QStringLiteral("%1/orbet-%2.png").arg(icons).arg(size));
     }
     return ok ? 0 : 1;
 }

@@ -1,3 +1,4 @@
+#include "GameFixtures.h"
 #include "support/GameProbe.h"
 
 #include <benchmark/benchmark.h>
@@ -5,36 +6,6 @@
 #include <random>
 
 namespace {
-
-QStringList Rows(std::initializer_list<const char*> rows) {
-    QStringList list;
-    for (const char* row : rows) {
-        list << QString::fromLatin1(row);
-    }
-    return list;
-}
-
-// A crowded board where moving the piece from the bottom-right corner into the gap at column
-// 3, row 5 completes a row and a diagonal of five that cross there: nine pieces go.
-const QStringList kCrossing = Rows({
-    "01345601..",
-    "13..5613..",
-    "2.........",
-    "52.5.64...",
-    "22.22.0...",
-    "140203....",
-    "3..4241...",
-    "..6.0.....",
-    "46...15...",
-    ".........2",
-});
-
-// The same move with a piece of another colour completes nothing, so three new pieces follow.
-QStringList NoRun() {
-    QStringList rows = kCrossing;
-    rows[9] = QStringLiteral(".........6");
-    return rows;
-}
 
 void MeasureMove(benchmark::State& state, const QStringList& layout, int32_t piecesAfter) {
     GameHarness h(false);

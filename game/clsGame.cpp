@@ -38,11 +38,14 @@ int32_t clsGame::Score() const {
 }
 
 int32_t clsGame::CellColour(int32_t lngIndex) const {
-    return lngIndex <= mcolPieces->Count() ? mcolPieces->Item(lngIndex)->Colour() : -1;
+    const colPieces::Cells& cells = mcolPieces->NewEnum();
+    return lngIndex <= mcolPieces->Count() ? cells[static_cast<size_t>(lngIndex - 1)]->Colour()
+                                           : -1;
 }
 
 bool clsGame::CellSelected(int32_t lngIndex) const {
-    return lngIndex <= mcolPieces->Count() && mcolPieces->Item(lngIndex)->Selected();
+    const colPieces::Cells& cells = mcolPieces->NewEnum();
+    return lngIndex <= mcolPieces->Count() && cells[static_cast<size_t>(lngIndex - 1)]->Selected();
 }
 
 int32_t clsGame::BestScore() const {
@@ -61,9 +64,11 @@ void clsGame::DoMove(float sngX, float sngY) {
     }
     const int32_t n = mcolPieces->SelectedPieceCount();
     int32_t pressed = 0;
-    for (int32_t i = 1; i <= mcolPieces->Count(); ++i) {
-        if (mcolPieces->Item(i)->IsSelected(sngX, sngY)) {
-            pressed = i;
+    int32_t index = 0;
+    for (const auto& cell : *mcolPieces) { // cell index 1 upwards
+        ++index;
+        if (cell->IsSelected(sngX, sngY)) {
+            pressed = index;
             break;
         }
     }

@@ -1,7 +1,8 @@
 # Installs the Debian packages that are missing; sourced by the play and test scripts.
 
-BUILD_PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-multimedia-dev fonts-dejavu-core)
-TEST_PACKAGES=(qt6-base-private-dev libbenchmark-dev desktop-file-utils appstream dpkg-dev file)
+BUILD_PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-multimedia-dev libxcb1-dev fonts-dejavu-core gzip)
+TEST_PACKAGES=(qt6-base-private-dev libbenchmark-dev desktop-file-utils appstream dpkg-dev file
+    lintian groff-base)
 
 ensure_packages() {
     local missing=()

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the Debian package and checks its name, version, section and library dependencies.
+# Builds the Debian package and checks it as Debian does: its fields and contents, and lintian
+# with no error and no warning.
 set -euo pipefail
 build=$1
 out=$(mktemp -d)
@@ -14,7 +15,17 @@ depends=$(dpkg-deb -f "$deb" Depends)
 contents=$(dpkg-deb -c "$deb")
 grep -q 'libqt6widgets6' <<<"$depends"
 grep -q 'libqt6multimedia6' <<<"$depends"
-grep -q './usr/bin/orbet$' <<<"$contents"
-grep -q './usr/share/orbet/select.wav$' <<<"$contents"
-grep -q './usr/share/applications/com.example.Orbet.desktop$' <<<"$contents"
-echo "package is well formed"
+for file in usr/games/orbet usr/share/orbet/select.wav usr/share/orbet/orbet.html \
+    usr/share/applications/com.example.Orbet.desktop usr/share/man/man6/orbet.6.gz \
+    usr/share/doc/orbet/copyright usr/share/doc/orbet/changelog.gz; do
+    grep -q "\./$file\$" <<<"$contents" || { echo "not in the package: $file"; exit 1; }
+done
+
+# Errors and warnings fail; informational tags are only shown.
+report=$(lintian --info "$deb" 2>&1 | grep -v 'running with root privileges' || true)
+[ -z "$report" ] || echo "$report"
+if grep -q '^[EW]: ' <<<"$report"; then
+    echo "lintian reports errors or warnings"
+    exit 1
+fi
+echo "package is well formed and lintian clean ($(dpkg-deb -f "$deb" Installed-Size) KiB installed)"
