@@ -151,8 +151,8 @@ QImage DrawLargeIcon(int size) {
             }
             QImage piece = DrawPieceImage(balls[row][col], false, ball / PIECE_SIZE);
             piece.setDevicePixelRatio(1.0);
-            painter.drawImage(QPointF(margin + col * pitch + gap / 2, margin + row * pitch + gap / 2),
-                              piece);
+            painter.drawImage(
+                QPointF(margin + col * pitch + gap / 2, margin + row * pitch + gap / 2), piece);
         }
     }
     return image;

@@ -30,7 +30,6 @@ inline void LayOut(colPieces& board, const QStringList& rows) {
     }
 }
 
-
 // A full board on which no two neighbours in any line share a colour, so no run can form;
 // cells from emptyFromIndex on are left empty.
 inline QStringList RunFree(int32_t emptyFromIndex = 101) {
