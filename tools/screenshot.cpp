@@ -2,6 +2,7 @@
 // few moves of a seeded game. Usage: orbet_screenshot OUTPUT.png
 
 #include "app/clsHelp.h"
+#include "app/GameArea.h"
 #include "app/frmMain.h"
 #include "platform/RandomSource.h"
 #include "platform/SoundPlayer.h"

@@ -8,8 +8,10 @@ namespace {
 
 // Checks the board against its own rules, independently of the engine's code.
 QString BoardFault(colPieces& board) {
+    // The board's own cells, without taking a share of each: this runs after every press.
+    const colPieces::Cells& cells = board.NewEnum();
     auto at = [&](int32_t col, int32_t row) -> const clsPiece& {
-        return *board.Item(CellIndex(col, row));
+        return *cells.at(static_cast<size_t>(CellIndex(col, row) - 1));
     };
     const int32_t selected = board.GetSelectedPieceIndex();
     if (board.SelectedPieceCount() > 1) {
@@ -61,8 +63,10 @@ std::pair<float, float> NextPress(colPieces& board, std::mt19937& chance) {
                 static_cast<float>(chance() % 3400) / 10.0f};
     }
     std::vector<int32_t> candidates;
-    for (int32_t i = 1; i <= 100; ++i) {
-        const clsPiece& cell = *board.Item(i);
+    int32_t i = 0;
+    for (const auto& slot : board) {
+        ++i;
+        const clsPiece& cell = *slot;
         const bool wanted = kind == 2 ? cell.Selected() : (kind < 7) == cell.Populated();
         if (wanted) {
             candidates.push_back(i);

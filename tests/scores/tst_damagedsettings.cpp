@@ -102,6 +102,7 @@ private slots:
         QTest::newRow("read-only file and folder") << int(ReadOnly);
         QTest::newRow("lock is a folder") << int(LockIsAFolder);
         QTest::newRow("lock held by a running program") << int(LockHeld);
+        QTest::newRow("lock left empty by a writer killed at once") << int(LockEmpty);
     }
     void failedWritesKeepTheTable() {
         QFETCH(int, how);
@@ -129,6 +130,11 @@ private slots:
         case LockHeld:
             QVERIFY(held.lock());
             break;
+        case LockEmpty: { // nobody can tell whose it is until it is old
+            QFile empty(held.fileName());
+            QVERIFY(empty.open(QIODevice::WriteOnly));
+            break;
+        }
         }
         const QString before =
             how == FolderCannotBeMade ? QStringLiteral("0") : QStringLiteral("300");
@@ -154,7 +160,7 @@ private slots:
     }
 
 private:
-    enum Unwritable { FolderCannotBeMade, ReadOnly, LockIsAFolder, LockHeld };
+    enum Unwritable { FolderCannotBeMade, ReadOnly, LockIsAFolder, LockHeld, LockEmpty };
 };
 
 QTEST_MAIN(TestDamagedSettings)
