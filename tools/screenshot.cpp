@@ -1,8 +1,8 @@
 // Makes the README's picture of the running game: a real main window, drawn offscreen, after a
 // few moves of a seeded game. Usage: orbet_screenshot OUTPUT.png
 
-#include "app/clsHelp.h"
 #include "app/GameArea.h"
+#include "app/clsHelp.h"
 #include "app/frmMain.h"
 #include "platform/RandomSource.h"
 #include "platform/SoundPlayer.h"
