@@ -146,8 +146,8 @@ public:
                    : -1;
     }
     QAccessibleInterface* focusChild() const override {
-        const GameFacts facts = Facts();
-        return facts.cursor ? Cell(*facts.cursor) : nullptr;
+        const std::optional<int32_t> cursor = mArea ? mArea->CursorCell() : std::nullopt;
+        return cursor ? Cell(*cursor) : nullptr;
     }
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Name ? QStringLiteral("Board") : QString();

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 
 #include <cmath>
 
@@ -68,13 +69,9 @@ void GameArea::paintEvent(QPaintEvent* event) {
     const QRect outer = DeviceRect(RECT{cell.left - kCursorWidth, cell.top - kCursorWidth,
                                         cell.right + kCursorWidth, cell.bottom + kCursorWidth},
                                    ratio);
-    const QColor colour(kCursorColour);
-    painter.fillRect(QRect(outer.topLeft(), QPoint(outer.right(), inner.top() - 1)), colour);
-    painter.fillRect(QRect(QPoint(outer.left(), inner.bottom() + 1), outer.bottomRight()), colour);
-    painter.fillRect(QRect(QPoint(outer.left(), inner.top()), inner.bottomLeft() - QPoint(1, 0)),
-                     colour);
-    painter.fillRect(QRect(inner.topRight() + QPoint(1, 0), QPoint(outer.right(), inner.bottom())),
-                     colour);
+    for (const QRect& side : QRegion(outer).subtracted(QRegion(inner))) {
+        painter.fillRect(side, QColor(kCursorColour));
+    }
 }
 
 void GameArea::mousePressEvent(QMouseEvent* event) {

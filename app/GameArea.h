@@ -48,8 +48,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    QRect CursorArea() const;
-
     const QImage* mSurface = nullptr;
     std::function<GameFacts()> mFacts;
     std::optional<int32_t> mCursorCell;

@@ -181,20 +181,20 @@ void frmMain::Form_KeyDown(int key) {
         mAnnouncer->Announce();
         return;
     }
-    int32_t col = CellColumn(*cursor);
-    int32_t row = CellRow(*cursor);
+    int32_t across = 0;
+    int32_t down = 0;
     switch (key) {
     case Qt::Key_Left:
-        col = std::max(col - 1, 1);
+        across = -1;
         break;
     case Qt::Key_Right:
-        col = std::min(col + 1, BOARD_SIDE);
+        across = 1;
         break;
     case Qt::Key_Up:
-        row = std::max(row - 1, 1);
+        down = -1;
         break;
     case Qt::Key_Down:
-        row = std::min(row + 1, BOARD_SIDE);
+        down = 1;
         break;
     default: {
         const RECT cell = CellRect(*cursor);
@@ -204,6 +204,8 @@ void frmMain::Form_KeyDown(int key) {
         return;
     }
     }
+    const int32_t col = std::clamp(CellColumn(*cursor) + across, 1, BOARD_SIDE);
+    const int32_t row = std::clamp(CellRow(*cursor) + down, 1, BOARD_SIDE);
     mCanvas->setCursorCell(CellIndex(col, row));
     mAnnouncer->Announce();
 }
