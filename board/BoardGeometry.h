@@ -2,13 +2,26 @@
 
 #include "platform/Rect.h"
 
+#include <cmath>
 #include <cstdint>
 
-// Where the cells stand: 10 columns of 10 rows of 30-pixel cells, 34 pixels apart and 2 from
-// the board's edge, numbered column by column and top to bottom from 1 to 100.
+// Where everything in the game area stands, in pixels of the window's client area. Drawing,
+// hit testing and what screen readers are told all read it from here.
+
+// The cells: 10 columns of 10 rows of 30-pixel cells, 34 pixels apart and 2 from the board's
+// edge, numbered column by column and top to bottom from 1 to 100.
 constexpr int32_t BOARD_CELLS = 100;
 constexpr int32_t BOARD_SIDE = 10;
+constexpr int32_t CELL_SIZE = 30;
+constexpr int32_t CELL_PITCH = 34;
+constexpr int32_t CELL_MARGIN = 2;
 
+constexpr bool IsCellIndex(int32_t lngIndex) {
+    return lngIndex >= 1 && lngIndex <= BOARD_CELLS;
+}
+constexpr bool IsOnBoard(int32_t lngCol, int32_t lngRow) {
+    return lngCol >= 1 && lngCol <= BOARD_SIDE && lngRow >= 1 && lngRow <= BOARD_SIDE;
+}
 constexpr int32_t CellIndex(int32_t lngCol, int32_t lngRow) {
     return (lngCol - 1) * BOARD_SIDE + lngRow;
 }
@@ -19,7 +32,30 @@ constexpr int32_t CellRow(int32_t lngIndex) {
     return (lngIndex - 1) % BOARD_SIDE + 1;
 }
 constexpr RECT CellRect(int32_t lngIndex) {
-    const int32_t left = (CellColumn(lngIndex) - 1) * 34 + 2;
-    const int32_t top = (CellRow(lngIndex) - 1) * 34 + 2;
-    return RECT{left, top, left + 30, top + 30};
+    const int32_t left = (CellColumn(lngIndex) - 1) * CELL_PITCH + CELL_MARGIN;
+    const int32_t top = (CellRow(lngIndex) - 1) * CELL_PITCH + CELL_MARGIN;
+    return RECT{left, top, left + CELL_SIZE, top + CELL_SIZE};
+}
+// The grid line after the i-th row or column of cells (i from 1 to 9), in the middle of the
+// gap, so that it never touches a cell.
+constexpr int32_t GridLine(int32_t i) {
+    return CELL_PITCH * i - 1;
+}
+
+// The board, the side panel to its right and, on the panel, the preview of the next colours.
+constexpr RECT BOARD_AREA{0, 0, BOARD_SIDE* CELL_PITCH, BOARD_SIDE* CELL_PITCH};
+constexpr RECT SIDE_PANEL{BOARD_AREA.right, 0, 464, BOARD_AREA.bottom};
+constexpr RECT PREVIEW_BOX{345, 20, 458, 60};
+constexpr int32_t NEXT_COLOURS = 3;
+constexpr POINT NextColourAt(int32_t k) {
+    return POINT{350 + 35 * k, 25};
+}
+
+// The two score displays stand at the foot of the panel, placed from the window's height in
+// its own units, each edge rounded to the nearest pixel (a half to the even one).
+inline RECT ScoreBox(bool blnBest, float sngScaleHeight) {
+    const auto edge = [sngScaleHeight](float up) {
+        return static_cast<int32_t>(std::nearbyint(sngScaleHeight - up));
+    };
+    return blnBest ? RECT{345, edge(20), 458, edge(0)} : RECT{345, edge(70), 458, edge(50)};
 }

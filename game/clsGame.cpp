@@ -37,15 +37,16 @@ int32_t clsGame::Score() const {
     return mclsYourScore->Score();
 }
 
+// Asked from outside the game (screen readers), so any index may come: off the board, or
+// before the first game has built the cells, the answer is an empty cell.
 int32_t clsGame::CellColour(int32_t lngIndex) const {
-    const colPieces::Cells& cells = mcolPieces->NewEnum();
-    return lngIndex <= mcolPieces->Count() ? cells[static_cast<size_t>(lngIndex - 1)]->Colour()
-                                           : -1;
+    return lngIndex >= 1 && lngIndex <= mcolPieces->Count() ? mcolPieces->Item(lngIndex)->Colour()
+                                                            : -1;
 }
 
 bool clsGame::CellSelected(int32_t lngIndex) const {
-    const colPieces::Cells& cells = mcolPieces->NewEnum();
-    return lngIndex <= mcolPieces->Count() && cells[static_cast<size_t>(lngIndex - 1)]->Selected();
+    return lngIndex >= 1 && lngIndex <= mcolPieces->Count() &&
+           mcolPieces->Item(lngIndex)->Selected();
 }
 
 int32_t clsGame::BestScore() const {

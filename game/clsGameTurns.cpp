@@ -1,5 +1,6 @@
 #include "app/clsScoreBoard.h"
 #include "app/clsSound.h"
+#include "board/BoardGeometry.h"
 #include "board/colPieces.h"
 #include "game/clsGame.h"
 #include "platform/RandomSource.h"
@@ -10,8 +11,6 @@
 #include <cmath>
 
 namespace {
-
-constexpr int32_t kCells = 100;
 
 // The whole part of a random fraction times n: 0 to n - 1, each equally likely.
 int32_t Draw(RandomSource& random, int32_t n) {
@@ -25,16 +24,17 @@ void clsGame::NewGame(WindowSurface& frm) {
     mfrmMain = &frm;
     mcolPieces->RemoveAll();
     mblnEndOfGame = false;
-    for (int32_t i = 0; i <= 9; ++i) {
-        for (int32_t j = 0; j <= 9; ++j) {
-            mcolPieces->Add(i * 34 + 2, j * 34 + 2, j * 34 + 32, i * 34 + 32, j + 1, i + 1);
+    for (int32_t col = 1; col <= BOARD_SIDE; ++col) {
+        for (int32_t row = 1; row <= BOARD_SIDE; ++row) {
+            const RECT cell = CellRect(CellIndex(col, row));
+            mcolPieces->Add(cell.left, cell.top, cell.bottom, cell.right, row, col);
         }
     }
     PickNextColours();
     AddNewPieces();
     DrawBoard();
     mclsYourScore->setScore(0);
-    mclsHighScore->setScore(clsStatistics::ScoreNumber(mStatistics.GetScore(1)));
+    mclsHighScore->setScore(clsStatistics::ScoreNumber(mStatistics.GetScore(1)).value_or(0));
 }
 
 void clsGame::PickNextColours() {
@@ -46,10 +46,10 @@ void clsGame::PickNextColours() {
 
 void clsGame::AddNewPieces() {
     for (const int32_t colour : mlngNextColours) {
-        if (mcolPieces->PopulatedPieceCount() < kCells) {
+        if (mcolPieces->PopulatedPieceCount() < BOARD_CELLS) {
             // Draw again until an empty cell comes up.
             for (;;) {
-                clsPiece& cell = *mcolPieces->Item(Draw(mRandom, kCells) + 1);
+                clsPiece& cell = *mcolPieces->Item(Draw(mRandom, BOARD_CELLS) + 1);
                 if (!cell.Populated()) {
                     cell.setColour(colour);
                     cell.Draw(*mfrmMain);
@@ -57,7 +57,7 @@ void clsGame::AddNewPieces() {
                 }
             }
         }
-        if (mcolPieces->PopulatedPieceCount() == kCells) {
+        if (mcolPieces->PopulatedPieceCount() == BOARD_CELLS) {
             mclsSound->Play(QStringLiteral("end.wav")); // whether or not sounds are on
             mblnEndOfGame = true;
             DrawBoard();

@@ -6,10 +6,6 @@
 
 namespace {
 
-// The window's coordinate unit is 15.352937 twips down, a pixel 15 twips.
-constexpr float kClientHeightTwips = 5085.0f;
-constexpr float kTwipsPerUnitDown = 15.352937f;
-
 QImage BlankSurface(qreal devicePixelRatio) {
     QImage image(qRound(CLIENT_WIDTH * devicePixelRatio), qRound(CLIENT_HEIGHT * devicePixelRatio),
                  QImage::Format_RGB32);
@@ -39,5 +35,5 @@ const DeviceContext& WindowSurface::picPiece(int32_t lngIndex) const {
 }
 
 float WindowSurface::ScaleHeight() const {
-    return kClientHeightTwips / kTwipsPerUnitDown;
+    return CLIENT_SCALE_HEIGHT;
 }

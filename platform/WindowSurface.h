@@ -11,6 +11,9 @@
 
 constexpr int32_t CLIENT_WIDTH = 463;
 constexpr int32_t CLIENT_HEIGHT = 339;
+// The client area's height in the window's own unit, which is 15.352937 twips down where a
+// pixel is 15: 5085 twips.
+constexpr float CLIENT_SCALE_HEIGHT = 5085.0f / 15.352937f;
 
 // What the board and the engine see of the main window: its persistent drawing surface, the
 // fourteen hidden piece images, its height in form units, and a way to bring the drawing on
