@@ -28,11 +28,22 @@ QString KeyPath(const QString& section, const QString& key) {
     return section + QLatin1Char('/') + key;
 }
 
-// The file's new contents with the writes applied, or nothing when that cannot be worked out.
-// The writes go to a private copy: Qt keeps one parsed copy of each settings file for all its
-// readers, and a write that failed there would stay in it, shown as if it were stored.
+QString Read(const QSettings& settings, const QString& section, const QString& key,
+             const QString& defaultValue) {
+    const QVariant value = settings.value(KeyPath(section, key));
+    if (!value.isValid()) {
+        return defaultValue;
+    }
+    // A value that is not plain text (a list or a binary blob written by something else)
+    // reads as the empty text.
+    return value.canConvert<QString>() ? value.toString() : QString();
+}
+
+// The file's new contents after the edit, or nothing when that cannot be worked out. The edit
+// works on a private copy: Qt keeps one parsed copy of each settings file for all its readers,
+// and a write that failed there would stay in it, shown as if it were stored.
 std::optional<QByteArray> Edited(const QString& path,
-                                 const QList<std::pair<QString, QString>>& writes) {
+                                 const std::function<void(SettingsEdit&)>& edit) {
     const QTemporaryDir scratch;
     if (!scratch.isValid()) {
         return std::nullopt;
@@ -45,12 +56,13 @@ std::optional<QByteArray> Edited(const QString& path,
         QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
     }
     {
-        QSettings edit(copy, QSettings::IniFormat);
-        for (const auto& [key, value] : writes) {
-            edit.setValue(key, value);
-        }
-        edit.sync();
-        if (edit.status() != QSettings::NoError) {
+        QSettings settings(copy, QSettings::IniFormat);
+        SettingsEdit access(settings);
+        edit(access);
+        settings.sync();
+        // A file Qt cannot parse in full is still rewritten with all it could read: only a
+        // copy that cannot be written fails the edit.
+        if (settings.status() == QSettings::AccessError) {
             return std::nullopt;
         }
     }
@@ -72,34 +84,32 @@ void MarkChanged(const QString& path, const QDateTime& before) {
 
 } // namespace
 
+QString SettingsEdit::Get(const QString& section, const QString& key,
+                          const QString& defaultValue) const {
+    return Read(mSettings, section, key, defaultValue);
+}
+
+void SettingsEdit::Save(const QString& section, const QString& key, const QString& value) {
+    mSettings.setValue(KeyPath(section, key), value);
+}
+
 QString GetSetting(const QString& application, const QString& section, const QString& key,
                    const QString& defaultValue) {
-    const QVariant value = OpenStore(application)->value(KeyPath(section, key));
-    if (!value.isValid()) {
-        return defaultValue;
-    }
-    // A value that is not plain text (a list or a binary blob written by something else)
-    // reads as the empty text.
-    return value.canConvert<QString>() ? value.toString() : QString();
+    return Read(*OpenStore(application), section, key, defaultValue);
 }
 
 bool SaveSetting(const QString& application, const QString& section, const QString& key,
                  const QString& value) {
-    SettingsBatch batch(application);
-    batch.Save(section, key, value);
-    return batch.Commit();
+    return EditSettings(application,
+                        [&](SettingsEdit& settings) { settings.Save(section, key, value); });
 }
 
 QString SettingsFile(const QString& application) {
     return OpenStore(application)->fileName();
 }
 
-void SettingsBatch::Save(const QString& section, const QString& key, const QString& value) {
-    mWrites.append({KeyPath(section, key), value});
-}
-
-bool SettingsBatch::Commit() const {
-    const QString path = SettingsFile(mApplication);
+bool EditSettings(const QString& application, const std::function<void(SettingsEdit&)>& edit) {
+    const QString path = SettingsFile(application);
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
         return false;
     }
@@ -109,7 +119,7 @@ bool SettingsBatch::Commit() const {
     if (!lock.tryLock(kLockWaitMs)) {
         return false;
     }
-    const std::optional<QByteArray> contents = Edited(path, mWrites);
+    const std::optional<QByteArray> contents = Edited(path, edit);
     if (!contents) {
         return false;
     }

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QList>
 #include <QString>
 
-#include <utility>
+#include <functional>
+
+class QSettings;
 
 // The per-user settings store, addressed by application ("Maker\Product"), section and key.
 // A missing key reads as the default. Reading never waits. A write reaches the disk at once or
@@ -17,14 +18,19 @@ bool SaveSetting(const QString& application, const QString& section, const QStri
 // The file that holds an application's settings, to tell the player where it is.
 QString SettingsFile(const QString& application);
 
-// Writes that reach the disk together or not at all, in the order they were saved.
-class SettingsBatch {
+// One application's settings as they stand on disk while an edit holds them.
+class SettingsEdit {
 public:
-    explicit SettingsBatch(QString application) : mApplication(std::move(application)) {}
+    explicit SettingsEdit(QSettings& settings) : mSettings(settings) {}
+    QString Get(const QString& section, const QString& key, const QString& defaultValue) const;
     void Save(const QString& section, const QString& key, const QString& value);
-    bool Commit() const;
 
 private:
-    QString mApplication;
-    QList<std::pair<QString, QString>> mWrites; // key path, value
+    QSettings& mSettings;
 };
+
+// Reads and changes an application's settings under the lock every writer takes, so that what
+// the edit reads is still what the file holds when its writes land. The writes reach the disk
+// together or not at all; returns false when they could not be written. Lines of the file that
+// hold no setting (damage, a cut-off header) may be dropped by the rewrite.
+bool EditSettings(const QString& application, const std::function<void(SettingsEdit&)>& edit);

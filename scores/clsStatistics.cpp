@@ -3,54 +3,87 @@
 #include "platform/Settings.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
+
 const QString kApplication = QStringLiteral("Hollenby Ltd\\Orbet");
 const QString kNames = QStringLiteral("Orbet Name");
 const QString kScores = QStringLiteral("Orbet Score");
 const QString kNoName = QStringLiteral("-");
 const QString kNoScore = QStringLiteral("0");
 
-bool IsWholeNumber(const QString& strScore) {
-    bool ok = false;
-    strScore.toInt(&ok, 10);
-    return ok;
+struct Entry {
+    QString name;
+    QString score;
+    bool operator==(const Entry&) const = default;
+};
+using Table = std::array<Entry, clsStatistics::RANKS>;
+
+// The table as stored, read through get(section, key, default).
+template <typename Get> Table Stored(const Get& get) {
+    Table table;
+    for (size_t r = 1; r <= table.size(); ++r) {
+        const QString key = QString::number(r);
+        table[r - 1] = {get(kNames, key, kNoName), get(kScores, key, kNoScore)};
+    }
+    return table;
 }
+
+// Valid entries keep their order; damaged ones become empty ranks below them. A table in order
+// comes back unchanged.
+Table Ranked(const Table& stored) {
+    Table ranked;
+    ranked.fill({kNoName, kNoScore});
+    std::copy_if(stored.begin(), stored.end(), ranked.begin(), [](const Entry& entry) {
+        return clsStatistics::ScoreNumber(entry.score).has_value();
+    });
+    return ranked;
+}
+
+// The first rank whose score the given one beats, 1 to 10, or 0 for none.
+size_t RankIn(const Table& table, int32_t lngScore) {
+    for (size_t r = 1; r <= table.size(); ++r) {
+        if (lngScore > clsStatistics::ScoreNumber(table[r - 1].score).value_or(0)) {
+            return r;
+        }
+    }
+    return 0;
+}
+
 } // namespace
 
 bool clsStatistics::AddStatistic(const QString& strName, int32_t lngScore) {
-    const Table stored = Stored();
-    const Table ranked = Ranked(stored);
-    const auto rank = static_cast<size_t>(RankIn(ranked, lngScore));
-    if (rank == 0 || lngScore <= 0) {
+    if (lngScore <= 0) {
         return true;
     }
-    Table updated = ranked;
-    std::copy_backward(ranked.begin() + rank - 1, ranked.end() - 1, updated.end());
-    updated[rank - 1] = {strName, QString::number(lngScore)};
+    bool earned = false;
+    const bool written = EditSettings(kApplication, [&](SettingsEdit& settings) {
+        const Table stored =
+            Stored([&](const QString& section, const QString& key, const QString& none) {
+                return settings.Get(section, key, none);
+            });
+        const Table ranked = Ranked(stored);
+        const size_t rank = RankIn(ranked, lngScore);
+        earned = rank != 0;
+        if (!earned) {
+            return;
+        }
+        Table updated = ranked;
+        std::copy_backward(ranked.begin() + rank - 1, ranked.end() - 1, updated.end());
+        updated[rank - 1] = {strName, QString::number(lngScore)};
 
-    // Written from the bottom up to the new entry. The ranks above it change only where a
-    // damaged entry gives way to the valid ones below it.
-    size_t first = rank;
-    for (size_t r = 1; r < rank; ++r) {
-        if (!(ranked[r - 1] == stored[r - 1])) {
-            first = r;
-            break;
+        // Every rank from the new entry down is written, empty ones as "-" and "0"; above it
+        // only those where a damaged entry gave way to the valid ones below it.
+        const auto moved = std::mismatch(stored.begin(), stored.begin() + rank - 1, ranked.begin());
+        for (auto r = static_cast<size_t>(moved.first - stored.begin()) + 1; r <= RANKS; ++r) {
+            const QString key = QString::number(r);
+            settings.Save(kNames, key, updated[r - 1].name);
+            settings.Save(kScores, key, updated[r - 1].score);
         }
-    }
-    SettingsBatch batch(kApplication);
-    for (size_t r = RANKS; r >= first; --r) {
-        const Entry& entry = updated[r - 1];
-        const QString key = QString::number(r);
-        if (r == rank) {
-            batch.Save(kNames, key, entry.name);
-            batch.Save(kScores, key, entry.score);
-        } else {
-            batch.Save(kScores, key, entry.score);
-            batch.Save(kNames, key, entry.name);
-        }
-    }
-    return batch.Commit();
+    });
+    // Unwritten is a failure, unless the score would have earned no rank anyway.
+    return written || (!earned && RankOf(lngScore) == 0);
 }
 
 QString clsStatistics::GetName(int32_t lngIndex) const {
@@ -62,42 +95,19 @@ QString clsStatistics::GetScore(int32_t lngIndex) const {
 }
 
 int32_t clsStatistics::RankOf(int32_t lngScore) const {
-    return RankIn(Ranked(Stored()), lngScore);
+    const Table stored =
+        Stored([](const QString& section, const QString& key, const QString& none) {
+            return GetSetting(kApplication, section, key, none);
+        });
+    return static_cast<int32_t>(RankIn(Ranked(stored), lngScore));
 }
 
-int32_t clsStatistics::ScoreNumber(const QString& strScore) {
+std::optional<int32_t> clsStatistics::ScoreNumber(const QString& strScore) {
     bool ok = false;
     const int value = strScore.toInt(&ok, 10);
-    return ok ? static_cast<int32_t>(value) : 0;
+    return ok ? std::optional<int32_t>(value) : std::nullopt;
 }
 
 QString clsStatistics::FileName() const {
     return SettingsFile(kApplication);
-}
-
-clsStatistics::Table clsStatistics::Stored() const {
-    Table table;
-    for (size_t r = 1; r <= RANKS; ++r) {
-        table[r - 1] = {GetName(static_cast<int32_t>(r)), GetScore(static_cast<int32_t>(r))};
-    }
-    return table;
-}
-
-// Valid entries keep their order; damaged ones become empty ranks below them. A table in order
-// comes back unchanged.
-clsStatistics::Table clsStatistics::Ranked(const Table& stored) {
-    Table ranked;
-    ranked.fill({kNoName, kNoScore});
-    std::copy_if(stored.begin(), stored.end(), ranked.begin(),
-                 [](const Entry& entry) { return IsWholeNumber(entry.score); });
-    return ranked;
-}
-
-int32_t clsStatistics::RankIn(const Table& table, int32_t lngScore) {
-    for (size_t r = 1; r <= RANKS; ++r) {
-        if (lngScore > ScoreNumber(table[r - 1].score)) {
-            return static_cast<int32_t>(r);
-        }
-    }
-    return 0;
 }

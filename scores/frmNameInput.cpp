@@ -67,7 +67,7 @@ void frmNameInput::cmdOK_Click() {
         return;
     }
     if (length <= MAX_NAME_LENGTH) {
-        if (!mStatistics.AddStatistic(name, clsStatistics::ScoreNumber(mstrTag))) {
+        if (!mStatistics.AddStatistic(name, clsStatistics::ScoreNumber(mstrTag).value_or(0))) {
             MsgBox(this,
                    QStringLiteral("Your score could not be saved.\r\n\r\nThe High Score table is "
                                   "kept in\r\n%1\r\nand that file could not be written.")

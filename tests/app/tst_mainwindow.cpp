@@ -1,3 +1,4 @@
+#include "support/Guards.h"
 #include "support/WindowHarness.h"
 
 #include "scores/frmNameInput.h"

@@ -1,6 +1,7 @@
 #include "platform/Settings.h"
 #include "scores/frmStatistics.h"
 #include "support/GameProbe.h"
+#include "support/Guards.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -34,8 +35,14 @@ QByteArray Table(const QByteArray& score, const QByteArray& name) {
     return text;
 }
 
-bool IsWholeNumber(const QString& text) {
-    return QString::number(clsStatistics::ScoreNumber(text)) == text;
+using Entries = QList<QPair<QString, QString>>; // name, score from rank 1 on
+
+Entries Stored(const clsStatistics& statistics) {
+    Entries table;
+    for (int32_t r = 1; r <= 10; ++r) {
+        table.append({statistics.GetName(r), statistics.GetScore(r)});
+    }
+    return table;
 }
 
 } // namespace
@@ -64,36 +71,54 @@ private slots:
         QTest::newRow("only options") << QByteArray("[Options]\nSounds=maybe\n");
         QTest::newRow("empty file") << QByteArray();
         QTest::newRow("unbalanced sections") << QByteArray("[Orbet%20Score\n1=300\n[[[\n=\n");
+        QTest::newRow("unclosed section line") << Table("700", "Kept") + "[x\n";
+        QTest::newRow("unclosed section first") << "[x\n" + Table("700", "Kept");
+        QTest::newRow("cut-off header at the end") << Table("650", "Kept") + "[Options";
+        QTest::newRow("cut-off header, then a newline") << Table("650", "Kept") + "[Options\n";
+        QTest::newRow("sounds, then a cut-off header") << QByteArray("[Options]\nSounds=on\n[Orb");
     }
+    // Whatever the file holds, the game plays, a new score is saved and read back with the
+    // valid entries around it, and the Sound option is stored.
     void gameSurvivesADamagedFile() {
         QFETCH(QByteArray, content);
-        IsolatedSettings settings;
-        QVERIFY(QDir().mkpath(QFileInfo(settings.File()).path()));
-        QFile file(settings.File());
+        GameHarness h;
+        QVERIFY(QDir().mkpath(QFileInfo(h.settings.File()).path()));
+        QFile file(h.settings.File());
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
         file.close();
 
-        GameHarness h;
         h.Start();
-        QCOMPARE(h.probe().BestScoreShown(), clsStatistics::ScoreNumber(h.statistics.GetScore(1)));
+        QCOMPARE(h.probe().BestScoreShown(),
+                 clsStatistics::ScoreNumber(h.statistics.GetScore(1)).value_or(0));
         for (int32_t col = 1; col <= 10; ++col) {
             h.Press(col, 1);
             h.Press(col, 10);
         }
         { frmStatistics window(h.statistics, nullptr); } // reads every entry
 
+        Entries expected;
+        for (const auto& entry : Stored(h.statistics)) {
+            if (clsStatistics::ScoreNumber(entry.second)) {
+                expected << entry;
+            }
+        }
         const int32_t score = 1000;
         const int32_t rank = h.statistics.RankOf(score);
-        h.statistics.AddStatistic(QStringLiteral("Winner"), score);
-        if (rank != 0) {
-            QCOMPARE(h.statistics.GetName(rank), QStringLiteral("Winner"));
-            QCOMPARE(h.statistics.GetScore(rank), QStringLiteral("1000"));
+        QVERIFY(rank != 0);
+        expected.insert(rank - 1, {QStringLiteral("Winner"), QStringLiteral("1000")});
+        while (expected.size() < 10) {
+            expected.append({QStringLiteral("-"), QStringLiteral("0")});
         }
-        // Everything from the new entry down is a whole number again.
-        for (int32_t r = rank == 0 ? 11 : rank; r <= 10; ++r) {
-            QVERIFY2(IsWholeNumber(h.statistics.GetScore(r)), qPrintable(h.statistics.GetScore(r)));
-        }
+        expected.resize(10);
+        QVERIFY(h.statistics.AddStatistic(QStringLiteral("Winner"), score));
+        QCOMPARE(Stored(h.statistics), expected);
+
+        h.game->setSounds(false);
+        QCOMPARE(GetSetting(QStringLiteral("Hollenby Ltd\\Orbet"), QStringLiteral("Options"),
+                            QStringLiteral("Sounds"), QString()),
+                 QStringLiteral("off"));
+        QCOMPARE(Stored(h.statistics), expected);
     }
 
     void failedWritesKeepTheTable_data() {

@@ -1,9 +1,15 @@
+#include "platform/Settings.h"
 #include "scores/clsStatistics.h"
 #include "support/Fakes.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QProcess>
 #include <QSettings>
 #include <QTest>
+
+#include <algorithm>
+#include <random>
 
 namespace {
 
@@ -37,6 +43,23 @@ Table Read(const clsStatistics& statistics) {
         table.append({statistics.GetName(r), statistics.GetScore(r).toInt()});
     }
     return table;
+}
+
+// Another game saving scores: run as a process of its own, it records its scores one by one
+// and tells for each whether it was saved, as "name score 1" or "name score 0".
+int SaveAsAnotherGame(const QString& folder, const QString& tag, uint32_t seed) {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+    std::mt19937 chance(seed);
+    std::uniform_int_distribution<int> points(1, 3000);
+    clsStatistics statistics;
+    for (int i = 0; i < 40; ++i) {
+        // Even scores from one game, odd ones from the other: no tie between the two.
+        const int score = 2 * points(chance) + (tag == QLatin1String("B") ? 1 : 0);
+        const QString name = tag + QString::number(i);
+        const bool saved = statistics.AddStatistic(name, score);
+        std::printf("%s %d %d\n", qPrintable(name), score, saved ? 1 : 0);
+    }
+    return 0;
 }
 
 } // namespace
@@ -177,6 +200,10 @@ private slots:
             << QStringList{"99999999999", "30"} << 20 << QStringList{"P2:30", "N:20", "-:0"};
         QTest::newRow("empty text")
             << QStringList{"", "30"} << 40 << QStringList{"N:40", "P2:30", "-:0"};
+        QTest::newRow("hexadecimal is no number")
+            << QStringList{"0x10", "10"} << 12 << QStringList{"N:12", "P2:10", "-:0"};
+        QTest::newRow("spaces around a number")
+            << QStringList{" 70 ", "60"} << 65 << QStringList{"P1: 70 ", "N:65", "P2:60", "-:0"};
     }
     void damagedEntriesGiveWay() {
         QFETCH(QStringList, stored);
@@ -200,6 +227,74 @@ private slots:
         QCOMPARE(statistics.GetScore(10), QStringLiteral("0"));
     }
 
+    // Two games that save at the same moment: every score reported as saved is in the table
+    // at its rank, and nearly every save gets through.
+    void twoGamesSavingAtOnceLoseNothing_data() {
+        QTest::addColumn<uint32_t>("seed");
+        for (uint32_t round = 1; round <= 5; ++round) {
+            QTest::addRow("round %u", round) << round;
+        }
+    }
+    void twoGamesSavingAtOnceLoseNothing() {
+        QFETCH(uint32_t, seed);
+        IsolatedSettings settings;
+        QList<QProcess*> games;
+        for (const QString& tag : {QStringLiteral("A"), QStringLiteral("B")}) {
+            auto* game = new QProcess(this);
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QStringLiteral("ORBET_SAVE_FOLDER"), settings.Folder());
+            environment.insert(QStringLiteral("ORBET_SAVE_TAG"), tag);
+            environment.insert(QStringLiteral("ORBET_SAVE_SEED"),
+                               QString::number(seed * 2 + (tag == QLatin1String("B"))));
+            game->setProcessEnvironment(environment);
+            game->start(QCoreApplication::applicationFilePath(), QStringList());
+            games << game;
+        }
+        Table saved;
+        int saves = 0;
+        for (QProcess* game : games) {
+            const bool finished = game->waitForFinished(60000);
+            if (!finished) {
+                game->kill();
+                game->waitForFinished();
+            }
+            QVERIFY2(finished, "a saving game did not finish within a minute");
+            QCOMPARE(game->exitCode(), 0);
+            for (const QByteArray& line : game->readAllStandardOutput().split('\n')) {
+                const QList<QByteArray> words = line.split(' ');
+                if (words.size() == 3) {
+                    ++saves;
+                    if (words[2] == "1") {
+                        saved.append({QString::fromLatin1(words[0]), words[1].toInt()});
+                    }
+                }
+            }
+            delete game;
+        }
+        QCOMPARE(saves, 80);
+        QVERIFY2(saved.size() >= 72,
+                 qPrintable(QStringLiteral("only %1 of 80 saves got through").arg(saved.size())));
+        // The ten best of those saved; equal scores come from one game, in the order it saved.
+        std::stable_sort(saved.begin(), saved.end(),
+                         [](const auto& a, const auto& b) { return a.second > b.second; });
+        saved.resize(10);
+        QCOMPARE(Read(clsStatistics()), saved);
+    }
+
+    // Readers see a rewrite at once, however soon it follows the last and whatever its size.
+    void rewritesAreSeenAtOnce() {
+        IsolatedSettings settings;
+        const QString application = QStringLiteral("Hollenby Ltd\\Orbet");
+        for (int i = 0; i < 300; ++i) {
+            const QString value = QString::number(i % 10); // the file keeps its size
+            QVERIFY(SaveSetting(application, QStringLiteral("Options"), QStringLiteral("Probe"),
+                                value));
+            QCOMPARE(GetSetting(application, QStringLiteral("Options"), QStringLiteral("Probe"),
+                                QString()),
+                     value);
+        }
+    }
+
     void nameIsStoredAsGiven() {
         IsolatedSettings settings;
         clsStatistics statistics;
@@ -211,5 +306,16 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestStatistics)
+int main(int argc, char* argv[]) {
+    const QString folder = qEnvironmentVariable("ORBET_SAVE_FOLDER");
+    if (!folder.isEmpty()) {
+        const QCoreApplication application(argc, argv);
+        return SaveAsAnotherGame(folder, qEnvironmentVariable("ORBET_SAVE_TAG"),
+                                 qEnvironmentVariableIntValue("ORBET_SAVE_SEED"));
+    }
+    QApplication application(argc, argv);
+    TestStatistics test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_statistics.moc"
