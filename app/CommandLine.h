@@ -1,17 +1,14 @@
 #pragma once
 
-#include <QStringList>
-
 #include <optional>
 
 // The program's command line: --help and --version, and Qt's own options (-platform, -style
-// ...), which the window system takes for itself. Each answer returns the exit status when the
-// program should end there instead of starting the game.
+// ...), which the window system takes for itself. Looked at before the window system is opened,
+// so that it is answered, or refused, without one.
 namespace CommandLine {
 
-// Answers --help and --version before the window system is opened, so they work without one.
-std::optional<int> AnswerBeforeStart(int argc, char** argv);
-// Refuses, with the usage on stderr, whatever the window system has left that is not ours.
-std::optional<int> RefuseTheRest(const QStringList& arguments);
+// The exit status when the program should end here instead of starting the game: 0 after
+// --help or --version, 2 with the usage on stderr for anything that is neither ours nor Qt's.
+std::optional<int> Answer(int argc, char** argv);
 
 } // namespace CommandLine

@@ -1,18 +1,15 @@
 #include "app/CommandLine.h"
 #include "app/Globals.h"
-
-#include <QApplication>
+#include "platform/WindowSystem.h"
 
 int main(int argc, char* argv[]) {
-    if (const std::optional<int> answered = CommandLine::AnswerBeforeStart(argc, argv)) {
+    if (const std::optional<int> answered = CommandLine::Answer(argc, argv)) {
         return *answered;
     }
-    QApplication app(argc, argv); // takes Qt's own options out of the arguments
+    // Takes Qt's own options out of the arguments.
+    const std::unique_ptr<QApplication> app = OpenWindowSystem(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orbet"));
     QGuiApplication::setDesktopFileName(QStringLiteral("com.example.Orbet"));
-    if (const std::optional<int> refused = CommandLine::RefuseTheRest(QApplication::arguments())) {
-        return *refused;
-    }
     Globals::Main();
     const int code = QApplication::exec();
     Globals::ShutDown();

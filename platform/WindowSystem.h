@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QApplication>
+
+#include <memory>
+
+// Opens the window system for the program. Where none can be reached (a text console, a
+// shell without a display), Qt would report its plugins and abort with a core dump; this says
+// so in one line on stderr and ends the program with status 1 instead.
+std::unique_ptr<QApplication> OpenWindowSystem(int& argc, char** argv);

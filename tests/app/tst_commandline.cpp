@@ -1,0 +1,97 @@
+#include <QProcess>
+#include <QTest>
+
+// The program as a shell starts it: its answers to the command line, and to a session where no
+// window system can be reached.
+class TestCommandLine : public QObject {
+    Q_OBJECT
+
+private slots:
+    void answersTheCommandLine_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("display"); // whether a (headless) window system is there
+        QTest::addColumn<int>("status");   // -1: still running, the game has started
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("error"); // the first line on stderr
+
+        QTest::newRow("version") << QStringList{"--version"} << false << 0 << "orbet 1.1.0\n"
+                                 << "";
+        QTest::newRow("version, short") << QStringList{"-v"} << false << 0 << "orbet 1.1.0\n"
+                                        << "";
+        QTest::newRow("help") << QStringList{"--help"} << false << 0 << "Usage: "
+                              << "";
+        QTest::newRow("help after Qt's options")
+            << QStringList{"-platform", "xcb", "-style=Fusion", "--help"} << false << 0 << "Usage: "
+            << "";
+        QTest::newRow("a stray word, no display") << QStringList{"extra"} << false << 2 << ""
+                                                  << "orbet: Unexpected argument 'extra'.";
+        QTest::newRow("a stray word after Qt's options")
+            << QStringList{"-platform", "offscreen", "extra"} << true << 2 << ""
+            << "orbet: Unexpected argument 'extra'.";
+        QTest::newRow("an unknown option") << QStringList{"--no-such-option"} << false << 2 << ""
+                                           << "orbet: Unknown option 'no-such-option'.";
+        QTest::newRow("a Qt option without its value")
+            << QStringList{"-platform"} << false << 2 << ""
+            << "orbet: Missing value after '-platform'.";
+        QTest::newRow("no display") << QStringList{} << false << 1 << ""
+                                    << "orbet: no window system could be reached; Orbet needs "
+                                       "a graphical desktop session (DISPLAY or WAYLAND_DISPLAY).";
+        QTest::newRow("no display, Qt's options")
+            << QStringList{"-platform", "xcb", "-reverse"} << false << 1 << ""
+            << "orbet: no window system could be reached; Orbet needs a graphical desktop "
+               "session (DISPLAY or WAYLAND_DISPLAY).";
+        QTest::newRow("Qt's options, headless")
+            << QStringList{"-platform", "offscreen", "-style", "Fusion", "-reverse"} << true << -1
+            << ""
+            << "";
+    }
+    void answersTheCommandLine() {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, display);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QFETCH(QString, error);
+
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE"}) {
+            environment.remove(QString::fromLatin1(name));
+        }
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"),
+                           display ? QStringLiteral("offscreen") : QStringLiteral("xcb"));
+        const QTemporaryDir home;
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(ORBET_PROGRAM), arguments);
+        QVERIFY(program.waitForStarted());
+        const bool finished = program.waitForFinished(status < 0 ? 1500 : 20000);
+        if (!finished) {
+            program.kill();
+            program.waitForFinished();
+        }
+        const QString stdoutText = QString::fromLocal8Bit(program.readAllStandardOutput());
+        const QStringList stderrLines = QString::fromLocal8Bit(program.readAllStandardError())
+                                            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        if (status < 0) {
+            QVERIFY2(!finished, "the game should have started and be waiting for its player");
+            return;
+        }
+        QVERIFY(finished);
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit); // no abort, no core dump
+        QCOMPARE(program.exitCode(), status);
+        QVERIFY2(out.isEmpty() ? stdoutText.isEmpty() : stdoutText.startsWith(out),
+                 qPrintable(stdoutText));
+        if (error.isEmpty()) {
+            QVERIFY2(stderrLines.isEmpty(), qPrintable(stderrLines.join(QLatin1Char('\n'))));
+        } else {
+            QVERIFY(!stderrLines.isEmpty());
+            QCOMPARE(stderrLines.first(), error);
+        }
+        if (status == 1) { // one line, not Qt's report of its plugins
+            QCOMPARE(stderrLines.size(), 1);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"
