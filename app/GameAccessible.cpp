@@ -1,13 +1,14 @@
 #include "app/GameAccessible.h"
 
+#include "app/GameArea.h"
 #include "board/BoardGeometry.h"
+#include "platform/WindowSurface.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLabel>
 #include <QPointer>
 
-#include <array>
 #include <limits>
 #include <utility>
 
@@ -18,6 +19,41 @@ QString ColourName(int32_t colour) {
                                                   "cyan", "magenta", "orange"};
     return colour >= 0 && colour < 7 ? QString::fromLatin1(names[static_cast<size_t>(colour)])
                                      : QStringLiteral("empty");
+}
+
+// What the area shows and the labels that name its parts; a child of the area, so it goes
+// with it.
+class FactsSource : public QObject {
+public:
+    FactsSource(GameArea& area, std::function<GameFacts()> facts, const GameLabels& labels)
+        : QObject(&area), mArea(area),
+          mFacts(std::move(facts)), mLabels{labels.nextMove, labels.yourScore, labels.highScore} {}
+
+    static const FactsSource* Of(const QObject& area) {
+        for (const QObject* child : area.children()) {
+            if (const auto* source = dynamic_cast<const FactsSource*>(child)) {
+                return source;
+            }
+        }
+        return nullptr;
+    }
+
+    GameFacts Facts() const {
+        GameFacts facts = mFacts ? mFacts() : GameFacts{};
+        facts.cursor = mArea.CursorCell();
+        return facts;
+    }
+    QLabel* Label(size_t which) const { return mLabels.at(which); }
+
+private:
+    GameArea& mArea;
+    std::function<GameFacts()> mFacts;
+    std::array<QPointer<QLabel>, 3> mLabels;
+};
+
+GameFacts FactsOf(const GameArea& area) {
+    const FactsSource* source = FactsSource::Of(area);
+    return source != nullptr ? source->Facts() : GameFacts{};
 }
 
 // A part of the game area that has no widget of its own.
@@ -39,7 +75,7 @@ public:
     QAccessible::State state() const override { return {}; }
 
 protected:
-    GameFacts Facts() const { return mArea ? mArea->Facts() : GameFacts{}; }
+    GameFacts Facts() const;
     QRect OnScreen(const RECT& rect) const {
         if (!mArea) {
             return {};
@@ -55,6 +91,7 @@ class BoardAccessible;
 
 class CellAccessible : public Part, public QAccessibleTableCellInterface {
 public:
+    // index is a cell index, 1 to 100.
     CellAccessible(GameArea* area, const BoardAccessible* board, int32_t index)
         : Part(area), mBoard(board), mIndex(index) {}
 
@@ -101,19 +138,52 @@ private:
     int32_t mIndex;
 };
 
-// The board as a table, read row by row; its cells are made when first asked for.
-class BoardAccessible : public Part, public QAccessibleTableInterface {
+// The answer to a question about a cell that is not on the board. Qt's bridge asks the cell it
+// is given for its place and extent without looking whether there is one, so there must be an
+// object to ask: it lies nowhere, spans nothing, belongs to no table and is never selected.
+class OffBoardCell : public Part, public QAccessibleTableCellInterface {
 public:
     using Part::Part;
+
+    QString text(QAccessible::Text) const override { return {}; }
+    QRect rect() const override { return {}; }
+    QAccessible::Role role() const override { return QAccessible::Cell; }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::TableCellInterface
+                   ? static_cast<QAccessibleTableCellInterface*>(this)
+                   : nullptr;
+    }
+
+    bool isSelected() const override { return false; }
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return -1; }
+    int rowIndex() const override { return -1; }
+    int columnExtent() const override { return 0; }
+    int rowExtent() const override { return 0; }
+    QAccessibleInterface* table() const override { return nullptr; }
+};
+
+// The board as a table, read row by row; its cells are made when first asked for. Rows,
+// columns and indexes come from other programs and are checked before they are used.
+class BoardAccessible : public Part, public QAccessibleTableInterface {
+public:
+    explicit BoardAccessible(GameArea* area)
+        : Part(area), mOffBoard(QAccessible::registerAccessibleInterface(new OffBoardCell(area))) {}
     ~BoardAccessible() override {
         for (const QAccessible::Id id : mCells) {
             if (id != 0) {
                 QAccessible::deleteAccessibleInterface(id);
             }
         }
+        QAccessible::deleteAccessibleInterface(mOffBoard);
     }
 
+    // The cell at a cell index, 1 to 100.
     QAccessibleInterface* Cell(int32_t index) const {
+        if (!IsCellIndex(index)) {
+            return nullptr;
+        }
         QAccessible::Id& id = mCells[static_cast<size_t>(index - 1)];
         if (id == 0) {
             id = QAccessible::registerAccessibleInterface(
@@ -128,31 +198,34 @@ public:
         }
         const QPoint at = mArea->mapFromGlobal(QPoint(x, y));
         for (int32_t index = 1; index <= BOARD_CELLS; ++index) {
-            const RECT r = CellRect(index);
-            if (PtInRect(r, POINT{at.x(), at.y()})) {
+            if (PtInRect(CellRect(index), POINT{at.x(), at.y()})) {
                 return Cell(index);
             }
         }
         return nullptr;
     }
     QAccessibleInterface* child(int i) const override {
-        return i >= 0 && i < BOARD_CELLS ? cellAt(i / BOARD_SIDE, i % BOARD_SIDE) : nullptr;
+        return i >= 0 && i < BOARD_CELLS ? Cell(CellIndex(i % BOARD_SIDE + 1, i / BOARD_SIDE + 1))
+                                         : nullptr;
     }
     int childCount() const override { return BOARD_CELLS; }
     int indexOfChild(const QAccessibleInterface* child) const override {
+        if (child == nullptr) {
+            return -1;
+        }
         const auto* cell = const_cast<QAccessibleInterface*>(child)->tableCellInterface();
         return cell != nullptr && cell->table() == this
                    ? cell->rowIndex() * BOARD_SIDE + cell->columnIndex()
                    : -1;
     }
     QAccessibleInterface* focusChild() const override {
-        const std::optional<int32_t> cursor = mArea ? mArea->CursorCell() : std::nullopt;
+        const std::optional<int32_t> cursor = Facts().cursor;
         return cursor ? Cell(*cursor) : nullptr;
     }
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Name ? QStringLiteral("Board") : QString();
     }
-    QRect rect() const override { return OnScreen(RECT{0, 0, 340, 340}); }
+    QRect rect() const override { return OnScreen(BOARD_AREA); }
     QAccessible::Role role() const override { return QAccessible::Table; }
     void* interface_cast(QAccessible::InterfaceType type) override {
         return type == QAccessible::TableInterface ? static_cast<QAccessibleTableInterface*>(this)
@@ -162,7 +235,8 @@ public:
     QAccessibleInterface* caption() const override { return nullptr; }
     QAccessibleInterface* summary() const override { return nullptr; }
     QAccessibleInterface* cellAt(int row, int column) const override {
-        return Cell(CellIndex(column + 1, row + 1));
+        return IsOnBoard(column + 1, row + 1) ? Cell(CellIndex(column + 1, row + 1))
+                                              : QAccessible::accessibleInterface(mOffBoard);
     }
     int selectedCellCount() const override { return static_cast<int>(selectedCells().size()); }
     QList<QAccessibleInterface*> selectedCells() const override {
@@ -176,9 +250,12 @@ public:
         return cells;
     }
     QString columnDescription(int column) const override {
-        return QStringLiteral("column %1").arg(column + 1);
+        return column >= 0 && column < BOARD_SIDE ? QStringLiteral("column %1").arg(column + 1)
+                                                  : QString();
     }
-    QString rowDescription(int row) const override { return QStringLiteral("row %1").arg(row + 1); }
+    QString rowDescription(int row) const override {
+        return row >= 0 && row < BOARD_SIDE ? QStringLiteral("row %1").arg(row + 1) : QString();
+    }
     int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override { return 0; }
     int columnCount() const override { return BOARD_SIDE; }
@@ -195,7 +272,12 @@ public:
 
 private:
     mutable std::array<QAccessible::Id, BOARD_CELLS> mCells{};
+    QAccessible::Id mOffBoard;
 };
+
+GameFacts Part::Facts() const {
+    return mArea ? FactsOf(*mArea) : GameFacts{};
+}
 
 QAccessibleInterface* CellAccessible::parent() const {
     return const_cast<BoardAccessible*>(mBoard);
@@ -216,9 +298,7 @@ public:
             return {};
         }
     }
-    QRect rect() const override {
-        return OnScreen(mBest ? RECT{345, 311, 458, 331} : RECT{345, 261, 458, 281});
-    }
+    QRect rect() const override { return OnScreen(ScoreBox(mBest, CLIENT_SCALE_HEIGHT)); }
     QAccessible::Role role() const override { return QAccessible::StaticText; }
     void* interface_cast(QAccessible::InterfaceType type) override {
         return type == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface*>(this)
@@ -256,7 +336,7 @@ public:
         }
         return {};
     }
-    QRect rect() const override { return OnScreen(RECT{345, 20, 458, 60}); }
+    QRect rect() const override { return OnScreen(PREVIEW_BOX); }
     QAccessible::Role role() const override { return QAccessible::StaticText; }
 };
 
@@ -273,10 +353,10 @@ public:
         }
     }
 
-    enum PartIndex : size_t { kBoard, kPreview, kYourScore, kHighScore, kParts };
+    enum PartIndex : size_t { kPreview, kYourScore, kHighScore, kBoard, kParts };
 
     QAccessibleInterface* PartAt(PartIndex which) const {
-        QAccessible::Id& id = mParts[which];
+        QAccessible::Id& id = mParts.at(which);
         if (id == 0) {
             auto* area = static_cast<GameArea*>(widget());
             QAccessibleInterface* part = nullptr;
@@ -318,21 +398,17 @@ public:
         }
         return nullptr;
     }
-    QAccessibleInterface* focusChild() const override {
-        const auto cursor = static_cast<GameArea*>(widget())->CursorCell();
-        return cursor ? Cell(*cursor) : nullptr;
-    }
+    QAccessibleInterface* focusChild() const override { return PartAt(kBoard)->focusChild(); }
 
 private:
     QList<QAccessibleInterface*> Children() const {
         QList<QAccessibleInterface*> children{PartAt(kBoard)};
-        const QList<QLabel*> labels = widget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
-        const std::array<PartIndex, 3> named{kPreview, kYourScore, kHighScore};
-        for (size_t i = 0; i < named.size(); ++i) {
-            if (i < static_cast<size_t>(labels.size())) {
-                children << QAccessible::queryAccessibleInterface(labels[static_cast<int>(i)]);
+        const FactsSource* source = FactsSource::Of(*widget());
+        for (const PartIndex part : {kPreview, kYourScore, kHighScore}) {
+            if (QLabel* label = source != nullptr ? source->Label(part) : nullptr) {
+                children << QAccessible::queryAccessibleInterface(label);
             }
-            children << PartAt(named[i]);
+            children << PartAt(part);
         }
         return children;
     }
@@ -345,50 +421,36 @@ QAccessibleInterface* AreaFactory(const QString&, QObject* object) {
     return area != nullptr ? new AreaAccessible(area) : nullptr;
 }
 
-std::function<void(QAccessibleEvent*)>& Sink() {
-    static std::function<void(QAccessibleEvent*)> sink;
-    return sink;
-}
-
-void Deliver(QAccessibleEvent& event) {
-    if (Sink()) {
-        Sink()(&event);
-    } else {
-        QAccessible::updateAccessibility(&event);
-    }
-}
-
 void Raise(QAccessibleInterface* target, QAccessible::Event type) {
     QAccessibleEvent event(target, type);
-    Deliver(event);
+    QAccessible::updateAccessibility(&event);
 }
 
 void RaiseValue(QAccessibleInterface* target, int32_t value) {
     QAccessibleValueChangeEvent event(target, value);
-    Deliver(event);
+    QAccessible::updateAccessibility(&event);
 }
 
 } // namespace
 
-void InstallGameAccessibility() {
+void MakeGameAccessible(GameArea& area, std::function<GameFacts()> facts,
+                        const GameLabels& labels) {
     static const bool installed = [] {
         QAccessible::installFactory(AreaFactory);
         return true;
     }();
     Q_UNUSED(installed);
+    new FactsSource(area, std::move(facts), labels);
 }
 
-void GameAnnouncer::setEventSink(std::function<void(QAccessibleEvent*)> sink) {
-    Sink() = std::move(sink);
-}
+GameAnnouncer::GameAnnouncer(GameArea& area) : mArea(area), mLast(FactsOf(area)) {}
 
 void GameAnnouncer::Announce() {
-    if (!(QAccessible::isActive() || Sink())) {
-        return; // nobody is listening
-    }
-    const GameFacts now = mArea.Facts();
+    // The last step is remembered even while nobody listens, so that a screen reader that
+    // starts in the middle of a game hears only what changes from then on.
+    const GameFacts now = FactsOf(mArea);
     const GameFacts last = std::exchange(mLast, now);
-    if (now == last) {
+    if (!QAccessible::isActive() || now == last) {
         return;
     }
     auto* area = dynamic_cast<AreaAccessible*>(QAccessible::queryAccessibleInterface(&mArea));

@@ -35,12 +35,6 @@ GameArea::GameArea(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
 }
 
-GameFacts GameArea::Facts() const {
-    GameFacts facts = mFacts ? mFacts() : GameFacts{};
-    facts.cursor = mCursorCell;
-    return facts;
-}
-
 void GameArea::setCursorCell(std::optional<int32_t> cell) {
     if (cell != mCursorCell) {
         mCursorCell = cell;
@@ -91,11 +85,19 @@ void GameArea::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Right:
     case Qt::Key_Up:
     case Qt::Key_Down:
+        if (plain) {
+            emit KeyDown(event->key());
+            return;
+        }
+        break;
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (plain) {
-            emit KeyDown(event->key());
+            // A key held down repeats, but a held mouse button presses once: so do these.
+            if (!event->isAutoRepeat()) {
+                emit KeyDown(event->key());
+            }
             return;
         }
         break;

@@ -2,24 +2,10 @@
 
 #include <QWidget>
 
-#include <array>
 #include <cstdint>
-#include <functional>
 #include <optional>
 
 class QImage;
-
-// What the game area shows, as read by players who do not see it.
-struct GameFacts {
-    std::array<int32_t, 100> colours{}; // by cell index from 1; -1 for an empty cell
-    std::array<bool, 100> selected{};
-    std::array<int32_t, 3> next{};
-    int32_t score = 0;
-    int32_t best = 0;
-    std::optional<int32_t> cursor; // the cell the keyboard cursor frames
-
-    bool operator==(const GameFacts&) const = default;
-};
 
 // The main window's client area. It shows the surface the engine paints, one device pixel for
 // one, with the keyboard cursor's frame drawn over it rather than into it. It reports presses
@@ -31,8 +17,6 @@ public:
     explicit GameArea(QWidget* parent);
 
     void setSurface(const QImage* surface) { mSurface = surface; }
-    void setFacts(std::function<GameFacts()> facts) { mFacts = std::move(facts); }
-    GameFacts Facts() const;
     // The cell the keyboard cursor frames, 1 to 100, or nothing to hide it.
     void setCursorCell(std::optional<int32_t> cell);
     std::optional<int32_t> CursorCell() const { return mCursorCell; }
@@ -49,6 +33,5 @@ protected:
 
 private:
     const QImage* mSurface = nullptr;
-    std::function<GameFacts()> mFacts;
     std::optional<int32_t> mCursorCell;
 };

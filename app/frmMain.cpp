@@ -26,19 +26,27 @@ namespace {
 // The window's own unit is 15.258605 twips across and 15.352937 down; a pixel is 15 twips.
 constexpr float kPixelsPerUnitAcross = 15.258605f / 15.0f;
 constexpr float kPixelsPerUnitDown = 15.352937f / 15.0f;
-// At a fractional scale factor a menu bar whose height is no whole number of device pixels
-// would start the game area part-way into a pixel, and the surface's first row would never be
-// shown: the bar grows by a logical pixel or two until the area starts on a whole one.
-void StartOnWholeDevicePixels(QMenuBar& bar, qreal ratio) {
-    const int natural = bar.sizeHint().height();
-    for (int height = natural; height <= natural + 8; ++height) {
-        if (qFuzzyCompare(height * ratio, std::round(height * ratio))) {
-            if (height != natural) {
-                bar.setFixedHeight(height);
-            }
-            return;
+// At a fractional scale factor Qt rounds the game area's top and bottom edges to device pixels
+// each on its own: when the top rounds up and the bottom does not, the area gets one device row
+// fewer than the surface has, and the surface's last row is never shown. The menu bar above the
+// area grows by a pixel or two until the top rounds down, or both edges round up together.
+// Each pixel moves the top's fraction on by the ratio's own fraction, so a height that fits
+// comes within a few pixels for the ratios desktops use (at most 5 for tenths, 4 for eighths);
+// only ratios within 1/32 of a whole number can need more than the 16 tried, and for those the
+// bar keeps its height and the sliver below the side panel's lower edge is cut.
+int MenuHeightThatFits(int natural, qreal ratio) {
+    constexpr double kMargin = 1.0 / 64; // Qt's own roundings may differ right at a half
+    const double area = CLIENT_HEIGHT * ratio;
+    const double areaFraction = area - std::floor(area);
+    for (int height = natural; height <= natural + 16; ++height) {
+        const double top = height * ratio;
+        const double fraction = top - std::floor(top);
+        if (fraction < 0.5 - kMargin || fraction > 1 - 1e-9 ||
+            (fraction > 0.5 + kMargin && fraction + areaFraction > 1.5 + kMargin)) {
+            return height;
         }
     }
+    return natural;
 }
 
 } // namespace
@@ -64,11 +72,11 @@ frmMain::frmMain(const Services& services)
     setCentralWidget(mCanvas);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     mCanvas->setSurface(&mSurface->Image());
-    mCanvas->setFacts([this] { return Facts(); });
+    MakeGameAccessible(
+        *mCanvas, [this] { return Facts(); }, GameLabels{lblNextMove, lblYourScore, lblHighScore});
     connect(mCanvas, &GameArea::MouseDown, this, &frmMain::Form_MouseDown);
     connect(mCanvas, &GameArea::KeyDown, this, &frmMain::Form_KeyDown);
     mCanvas->setFocus();
-    InstallGameAccessibility();
     setWindowIcon(App::Icon());
     for (QLabel* label : {lblNextMove, lblYourScore, lblHighScore}) {
         QPalette palette = label->palette();
@@ -78,7 +86,10 @@ frmMain::frmMain(const Services& services)
         label->adjustSize();
     }
     CreateMenus();
-    StartOnWholeDevicePixels(*menuBar(), devicePixelRatioF());
+    const int natural = menuBar()->sizeHint().height();
+    if (const int fits = MenuHeightThatFits(natural, devicePixelRatioF()); fits != natural) {
+        menuBar()->setFixedHeight(fits);
+    }
     WhenNativeWindowLost(*this, [this] { close(); });
     Form_Load();
     mAnnouncer = std::make_unique<GameAnnouncer>(*mCanvas);
@@ -196,13 +207,17 @@ void frmMain::Form_KeyDown(int key) {
     case Qt::Key_Down:
         down = 1;
         break;
-    default: {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
         const RECT cell = CellRect(*cursor);
         const auto x = static_cast<float>(cell.left + cell.right) / 2;
         const auto y = static_cast<float>(cell.top + cell.bottom) / 2;
         Busy([&] { gclsGame->DoMove(x, y); });
         return;
     }
+    default:
+        return;
     }
     const int32_t col = std::clamp(CellColumn(*cursor) + across, 1, BOARD_SIDE);
     const int32_t row = std::clamp(CellRow(*cursor) + down, 1, BOARD_SIDE);

@@ -1,7 +1,7 @@
 #include "GameFixtures.h"
-#include "app/GameAccessible.h"
 #include "support/WindowHarness.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -16,9 +16,12 @@ enum class By { Mouse, Keyboard, KeyboardWithScreenReader };
 
 void MeasureTurn(benchmark::State& state, By by) {
     WindowHarness h(false);
-    if (by == By::KeyboardWithScreenReader) {
-        GameAnnouncer::setEventSink([](QAccessibleEvent*) {});
-    }
+    // A screen reader listens: Qt hands it every event, here to a handler that drops them.
+    const QAccessible::UpdateHandler previous =
+        by == By::KeyboardWithScreenReader
+            ? QAccessible::installUpdateHandler([](QAccessibleEvent*) {})
+            : nullptr;
+    QAccessible::setActive(by == By::KeyboardWithScreenReader);
     GameArea* area = h.window->Canvas();
     const QPointF target(2 * 34 + 17, 4 * 34 + 17);
     for (auto _ : state) {
@@ -38,7 +41,8 @@ void MeasureTurn(benchmark::State& state, By by) {
             QApplication::sendEvent(area, &space);
         }
     }
-    GameAnnouncer::setEventSink(nullptr);
+    QAccessible::setActive(false);
+    QAccessible::installUpdateHandler(previous);
     if (h.probe().Board().PopulatedPieceCount() != 43 + 3) {
         state.SkipWithError("the turn did not do what this benchmark measures");
     }

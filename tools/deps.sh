@@ -2,7 +2,7 @@
 
 BUILD_PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-multimedia-dev libxcb1-dev fonts-dejavu-core gzip)
 TEST_PACKAGES=(qt6-base-private-dev libbenchmark-dev desktop-file-utils appstream dpkg-dev file
-    lintian groff-base)
+    lintian groff-base xvfb xauth dbus-daemon dbus-bin at-spi2-core python3-pyatspi)
 
 ensure_packages() {
     local missing=()

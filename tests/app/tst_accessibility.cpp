@@ -2,8 +2,15 @@
 #include "support/WindowHarness.h"
 
 #include <QAccessible>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QTest>
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+#include <limits>
 
 namespace {
 
@@ -27,21 +34,53 @@ QAccessibleInterface* Child(QAccessibleInterface* parent, QAccessible::Role role
     return nullptr;
 }
 
-// Every accessibility event the game raises while it lives, as "kind: name of the object".
+// Whether screen readers listen, as Qt's bridge to them has it. The tests run with the bridge
+// up, as it is for a player with a screen reader.
+void Listening(bool listening) {
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(listening);
+}
+
+// Every accessibility event raised while it lives, as "kind: name of the object", taken where
+// Qt's bridge would take it to the screen readers.
 class EventLog {
 public:
     EventLog() {
-        GameAnnouncer::setEventSink([this](QAccessibleEvent* event) {
-            QAccessibleInterface* target = event->accessibleInterface();
-            events << QStringLiteral("%1: %2").arg(
-                Kind(event->type()), target ? target->text(QAccessible::Name) : QString());
-        });
+        Log() = &events;
+        mPrevious = QAccessible::installUpdateHandler(&Record);
     }
-    ~EventLog() { GameAnnouncer::setEventSink(nullptr); }
+    ~EventLog() {
+        QAccessible::installUpdateHandler(mPrevious);
+        Log() = nullptr;
+    }
+    EventLog(const EventLog&) = delete;
+    EventLog& operator=(const EventLog&) = delete;
+
+    // The events raised for the board and the side panel's parts, leaving out Qt's own.
+    QStringList Game() const {
+        QStringList game;
+        for (const QString& event : events) {
+            if (event.contains(QLatin1String(": row ")) || event.endsWith(QLatin1String("Score")) ||
+                event.endsWith(QLatin1String("Next colours"))) {
+                game << event;
+            }
+        }
+        return game;
+    }
 
     QStringList events;
 
 private:
+    static QStringList*& Log() {
+        static QStringList* log = nullptr;
+        return log;
+    }
+    static void Record(QAccessibleEvent* event) {
+        QAccessibleInterface* target = event->accessibleInterface();
+        if (Log() != nullptr) {
+            *Log() << QStringLiteral("%1: %2").arg(
+                Kind(event->type()), target ? target->text(QAccessible::Name) : QString());
+        }
+    }
     static QString Kind(QAccessible::Event type) {
         switch (type) {
         case QAccessible::NameChanged:
@@ -60,14 +99,62 @@ private:
             return QStringLiteral("other");
         }
     }
+
+    QAccessible::UpdateHandler mPrevious = nullptr;
+};
+
+// What a widget has painted since the log was made.
+class PaintLog : public QObject {
+public:
+    explicit PaintLog(QWidget* widget) : mWidget(widget) { widget->installEventFilter(this); }
+    ~PaintLog() override { mWidget->removeEventFilter(this); }
+    bool Covers(const QRect& rect) const { return (QRegion(rect) - mPainted).isEmpty(); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            mPainted += static_cast<QPaintEvent*>(event)->region();
+        }
+        return false;
+    }
+
+private:
+    QWidget* mWidget;
+    QRegion mPainted;
+};
+
+QAccessibleInterface* Board(WindowHarness& h) {
+    return Child(QAccessible::queryAccessibleInterface(h.window->Canvas()), QAccessible::Table);
+}
+
+// A key as the window system delivers it, held down (repeated) or not.
+void Key(WindowHarness& h, Qt::Key key, Qt::KeyboardModifiers modifiers, bool repeated) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, QString(), repeated);
+    QApplication::sendEvent(h.window->Canvas(), &press);
+}
+
+struct Stroke {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+    bool repeated = false;
 };
 
 } // namespace
+
+Q_DECLARE_METATYPE(Stroke)
 
 class TestAccessibility : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() {
+        // The bridge comes up once it has reached the accessibility bus.
+        QTRY_VERIFY2_WITH_TIMEOUT(QAccessible::isActive(),
+                                  "needs Qt's bridge to screen readers: run it with "
+                                  "tests/support/on_accessibility_bus.sh",
+                                  10000);
+    }
+
     void keysPlayAMoveAndABlockedMove() {
         WindowHarness h;
         QStringList layout = kEmpty;
@@ -124,6 +211,11 @@ private slots:
         }
         QCOMPARE(shown.pixel(67, 80), surface.pixel(67, 80));
         QVERIFY(surface.pixel(68, 68) != yellow); // drawn over the surface, not into it
+
+        // Moving on repaints where the frame was and where it now is.
+        PaintLog paints(h.window->Canvas());
+        Keys(h, {Qt::Key_Right});
+        QTRY_VERIFY(paints.Covers(QRect(68, 68, 34, 34)) && paints.Covers(QRect(102, 68, 34, 34)));
 
         h.Click(9, 9);
         QCOMPARE(h.window->Canvas()->CursorCell(), std::nullopt);
@@ -218,8 +310,183 @@ private slots:
         Keys(h, {Qt::Key_Down, Qt::Key_Right});
         QAccessibleInterface* cursor = table->tableInterface()->cellAt(0, 1);
         QCOMPARE(table->focusChild(), cursor);
-        QVERIFY(cursor->state().focused == h.window->Canvas()->hasFocus());
-        QCOMPARE(log.events.last(), QStringLiteral("focus: row 1, column 2, empty"));
+        QCOMPARE(log.Game().last(), QStringLiteral("focus: row 1, column 2, empty"));
+        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        QVERIFY(h.window->Canvas()->hasFocus());
+        QVERIFY(cursor->state().focused);
+        h.window->Canvas()->clearFocus(); // the cursor stays, but the board is not being played
+        QVERIFY(!cursor->state().focused);
+
+        // A new game with a better score in the table: both displays change, each its own.
+        IsolatedSettings::Write(QStringLiteral("Orbet Score/1"), QStringLiteral("500"));
+        h.Action(QStringLiteral("&New"))->trigger();
+        QVERIFY(log.Game().contains(QStringLiteral("value: High Score")));
+        QCOMPARE(log.Game().count(QStringLiteral("value: Your Score")), 2); // 0 to 50, 50 to 0
+    }
+
+    void listenerStartingMidGameHearsOnlyTheLastStep() {
+        WindowHarness h;
+        QStringList layout = kEmpty;
+        layout[0] = QStringLiteral("1.........");
+        layout[4] = QStringLiteral("....2.....");
+        LayOut(h.probe().Board(), layout);
+        h.probe().Board().BuildRoutes();
+        Listening(false);
+        h.Click(1, 1);
+        h.Click(1, 9); // moves, and three new balls arrive: nobody is listening yet
+        Listening(true);
+        const EventLog log;
+        h.Click(5, 5);
+        QCOMPARE(log.Game(), QStringList{QStringLiteral("selected: row 5, column 5, green")});
+    }
+
+    // Rows, columns, indexes and points come from other programs on the accessibility bus; off
+    // the board each question is answered with "none", as Qt's bridge asks it.
+    void offBoardQuestionsAnswerNone_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("child");
+        QTest::addColumn<int>("cellIndex");
+        constexpr int kMin = std::numeric_limits<int>::min();
+        constexpr int kMax = std::numeric_limits<int>::max();
+        QTest::newRow("row -1") << -1 << 0 << -1 << 0;
+        QTest::newRow("column -1") << 0 << -1 << 100 << -1;
+        QTest::newRow("row 10") << 10 << 0 << 101 << 101;
+        QTest::newRow("column 10") << 0 << 10 << 1000 << 1000;
+        QTest::newRow("both 10") << 10 << 10 << -100 << -100;
+        QTest::newRow("extremes") << kMin << kMax << kMin << kMin;
+        QTest::newRow("other extremes") << kMax << kMin << kMax << kMax;
+    }
+    void offBoardQuestionsAnswerNone() {
+        QFETCH(int, row);
+        QFETCH(int, column);
+        QFETCH(int, child);
+        QFETCH(int, cellIndex);
+        WindowHarness h;
+        QStringList layout = kEmpty;
+        layout[0] = QStringLiteral("1.........");
+        layout[9] = QStringLiteral(".........1");
+        LayOut(h.probe().Board(), layout);
+        h.Click(1, 1); // a selected ball where a wrapped row or column would land
+        QAccessibleInterface* board = Board(h);
+        QAccessibleTableInterface* table = board->tableInterface();
+
+        QAccessibleInterface* cell = table->cellAt(row, column);
+        QVERIFY(cell != nullptr); // the bridge asks it without looking
+        QAccessibleTableCellInterface* place = cell->tableCellInterface();
+        QVERIFY(place != nullptr);
+        QCOMPARE(place->rowIndex(), -1);
+        QCOMPARE(place->columnIndex(), -1);
+        QCOMPARE(place->rowExtent(), 0);
+        QCOMPARE(place->columnExtent(), 0);
+        QVERIFY(!place->isSelected());
+        QVERIFY(place->table() == nullptr);
+        QCOMPARE(board->indexOfChild(cell), -1);
+        QVERIFY(row == 0 || table->rowDescription(row).isEmpty());
+        QVERIFY(column == 0 || table->columnDescription(column).isEmpty());
+
+        QVERIFY(board->child(child) == nullptr);
+        QCOMPARE(board->indexOfChild(nullptr), -1);
+        // The bridge turns a child number into a row and a column of its own.
+        QCOMPARE(table->cellAt(child / 10, child % 10)->tableCellInterface()->rowIndex(), -1);
+        QAccessibleInterface* area = QAccessible::queryAccessibleInterface(h.window->Canvas());
+        QVERIFY(area->child(child) == nullptr);
+        QVERIFY(area->child(area->childCount()) == nullptr);
+        QCOMPARE(h.window->Game().CellColour(cellIndex), -1);
+        QVERIFY(!h.window->Game().CellSelected(cellIndex));
+
+        // and the board still answers truly
+        QCOMPARE(table->cellAt(9, 9)->text(QAccessible::Name),
+                 QStringLiteral("row 10, column 10, blue"));
+        QCOMPARE(board->indexOfChild(table->cellAt(9, 9)), 99);
+        QVERIFY(table->cellAt(0, 0)->tableCellInterface()->isSelected());
+        QCOMPARE(h.window->Game().CellColour(CellIndex(10, 10)), 1);
+    }
+
+    // Cells are found by a point on the screen and by their number in reading order.
+    void cellsAreFoundByPlaceAndNumber_data() {
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<int>("child");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("first cell") << QPoint(2, 2) << 0 << "row 1, column 1, empty";
+        QTest::newRow("along the first row") << QPoint(36, 31) << 1 << "row 1, column 2, empty";
+        QTest::newRow("down the first column") << QPoint(31, 36) << 10 << "row 2, column 1, empty";
+        QTest::newRow("last cell") << QPoint(337, 337) << 99 << "row 10, column 10, empty";
+        QTest::newRow("gap after a cell") << QPoint(32, 10) << -1 << "";
+        QTest::newRow("gap after the last cell") << QPoint(338, 338) << -1 << "";
+    }
+    void cellsAreFoundByPlaceAndNumber() {
+        QFETCH(QPoint, at);
+        QFETCH(int, child);
+        QFETCH(QString, name);
+        WindowHarness h;
+        LayOut(h.probe().Board(), kEmpty);
+        QAccessibleInterface* board = Board(h);
+        const QPoint global = h.window->Canvas()->mapToGlobal(at);
+        QAccessibleInterface* found = board->childAt(global.x(), global.y());
+        QCOMPARE(found != nullptr ? found->text(QAccessible::Name) : QString(), name);
+        if (child >= 0) {
+            QCOMPARE(board->child(child), found);
+            QCOMPARE(board->indexOfChild(found), child);
+        }
+    }
+
+    // Arrows move the cursor and may repeat; Space and Enter press once however long they are
+    // held; keys with Ctrl, Alt or Shift are not the board's. The keypad works as the main keys.
+    void keysMoveTheCursor_data() {
+        QTest::addColumn<QList<Stroke>>("strokes");
+        QTest::addColumn<int>("cursor");
+        QTest::addColumn<int>("selected");
+        const Stroke show{Qt::Key_Right};
+        const Stroke down{Qt::Key_Down};
+        const QList<Stroke> twelve(12, down);
+        QTest::newRow("down to the bottom edge")
+            << (QList<Stroke>{show} + twelve) << CellIndex(1, 10) << 0;
+        QTest::newRow("right to the right edge")
+            << QList<Stroke>(13, show) << CellIndex(10, 1) << 0;
+        QTest::newRow("held arrows repeat") << QList<Stroke>{show,
+                                                             {Qt::Key_Down, Qt::NoModifier, true},
+                                                             {Qt::Key_Down, Qt::NoModifier, true}}
+                                            << CellIndex(1, 3) << 0;
+        QList<Stroke> keypad{{Qt::Key_Right, Qt::KeypadModifier}};
+        keypad += QList<Stroke>(9, {Qt::Key_Down, Qt::KeypadModifier});
+        keypad += QList<Stroke>(9, {Qt::Key_Right, Qt::KeypadModifier});
+        keypad += QList<Stroke>{{Qt::Key_Enter, Qt::KeypadModifier}};
+        QTest::newRow("keypad") << keypad << CellIndex(10, 10) << CellIndex(10, 10);
+        QTest::newRow("with Ctrl, Alt or Shift")
+            << QList<Stroke>{show,
+                             {Qt::Key_Down, Qt::ControlModifier},
+                             {Qt::Key_Down, Qt::AltModifier},
+                             {Qt::Key_Right, Qt::ShiftModifier},
+                             {Qt::Key_Space, Qt::ControlModifier},
+                             {Qt::Key_Return, Qt::AltModifier}}
+            << CellIndex(1, 1) << 0;
+        QTest::newRow("held Space")
+            << QList<Stroke>{show, {Qt::Key_Space}, {Qt::Key_Space, Qt::NoModifier, true}}
+            << CellIndex(1, 1) << CellIndex(1, 1);
+        QTest::newRow("held Enter") << QList<Stroke>{show,
+                                                     {Qt::Key_Return},
+                                                     {Qt::Key_Return, Qt::NoModifier, true},
+                                                     {Qt::Key_Return, Qt::NoModifier, true},
+                                                     {Qt::Key_Return, Qt::NoModifier, true}}
+                                    << CellIndex(1, 1) << CellIndex(1, 1);
+        QTest::newRow("Space and Enter press")
+            << QList<Stroke>{show, {Qt::Key_Space}, {Qt::Key_Enter}} << CellIndex(1, 1) << 0;
+    }
+    void keysMoveTheCursor() {
+        QFETCH(QList<Stroke>, strokes);
+        QFETCH(int, cursor);
+        QFETCH(int, selected);
+        WindowHarness h;
+        QStringList layout = kEmpty;
+        layout[0] = QStringLiteral("0.........");
+        layout[9] = QStringLiteral(".........6");
+        LayOut(h.probe().Board(), layout);
+        for (const Stroke& stroke : strokes) {
+            Key(h, stroke.key, stroke.modifiers, stroke.repeated);
+        }
+        QCOMPARE(h.window->Canvas()->CursorCell(), std::optional<int32_t>(cursor));
+        QCOMPARE(h.probe().Board().GetSelectedPieceIndex(), selected);
     }
 };
 

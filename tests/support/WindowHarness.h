@@ -30,6 +30,7 @@ struct WindowHarness {
         });
         window = std::make_unique<frmMain>(frmMain::Services{statistics, help, random, sound});
         window->show();
+        window->activateWindow(); // as a window manager would; a test display may have none
     }
     ~WindowHarness() { SetMessageBoxAnswerer(nullptr); }
 

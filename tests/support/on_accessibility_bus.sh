@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Runs a test program in a real X session with its own session bus and accessibility bus, so
+# that Qt's bridge to screen readers is up and the program's events take the path they take
+# for a player. Needs: xvfb (xvfb-run), dbus (dbus-run-session), at-spi2-core.
+set -euo pipefail
+if [ -z "${ORBET_ON_BUS:-}" ]; then
+    export ORBET_ON_BUS=1
+    exec xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- "$0" "$@"
+fi
+/usr/libexec/at-spi-bus-launcher --launch-immediately &
+launcher=$!
+trap 'kill $launcher 2>/dev/null || true' EXIT
+# The bus is registered on the session bus once the launcher runs.
+for _ in $(seq 50); do
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+        >/dev/null 2>&1 && break
+    sleep 0.1
+done
+QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$@"
