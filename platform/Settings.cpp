@@ -44,7 +44,8 @@ QString Read(const QSettings& settings, const QString& section, const QString& k
 // and a write that failed there would stay in it, shown as if it were stored.
 std::optional<QByteArray> Edited(const QString& path,
                                  const std::function<void(SettingsEdit&)>& edit) {
-    const QTemporaryDir scratch;
+    // Beside the file, on the same disk: what can hold the file can hold its copy.
+    const QTemporaryDir scratch(QFileInfo(path).absolutePath() + QStringLiteral("/.edit-XXXXXX"));
     if (!scratch.isValid()) {
         return std::nullopt;
     }

@@ -213,6 +213,8 @@ private slots:
         QVERIFY(surface.pixel(68, 68) != yellow); // drawn over the surface, not into it
 
         // Moving on repaints where the frame was and where it now is.
+        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        QTest::qWait(100); // what showing and activating the window paints is done
         PaintLog paints(h.window->Canvas());
         Keys(h, {Qt::Key_Right});
         QTRY_VERIFY(paints.Covers(QRect(68, 68, 34, 34)) && paints.Covers(QRect(102, 68, 34, 34)));

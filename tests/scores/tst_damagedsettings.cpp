@@ -11,6 +11,7 @@
 
 #include <optional>
 #include <random>
+#include <sys/stat.h>
 
 namespace {
 
@@ -128,6 +129,8 @@ private slots:
         QTest::newRow("lock is a folder") << int(LockIsAFolder);
         QTest::newRow("lock held by a running program") << int(LockHeld);
         QTest::newRow("lock left empty by a writer killed at once") << int(LockEmpty);
+        QTest::newRow("file that cannot be read") << int(Unreadable);
+        QTest::newRow("someone else's file in a shared folder") << int(SomeoneElses);
     }
     void failedWritesKeepTheTable() {
         QFETCH(int, how);
@@ -160,9 +163,25 @@ private slots:
             QVERIFY(empty.open(QIODevice::WriteOnly));
             break;
         }
+        case Unreadable: // the lock can be taken, but the file cannot be copied
+            QVERIFY(chmod(qPrintable(h.settings.Folder()), 0777) == 0);
+            QVERIFY(chmod(qPrintable(QFileInfo(h.settings.File()).path()), 0777) == 0);
+            QVERIFY(chmod(qPrintable(h.settings.File()), 0) == 0);
+            user.emplace();
+            break;
+        case SomeoneElses: // like /tmp: anybody may add files, only their owners replace them
+            if (geteuid() != 0) {
+                QSKIP("needs a file owned by another user: run as root");
+            }
+            QVERIFY(chmod(qPrintable(h.settings.Folder()), 0777) == 0);
+            QVERIFY(chmod(qPrintable(QFileInfo(h.settings.File()).path()), 01777) == 0);
+            QVERIFY(chmod(qPrintable(h.settings.File()), 0666) == 0);
+            user.emplace(); // the new file is written, but cannot take the old one's place
+            break;
         }
-        const QString before =
-            how == FolderCannotBeMade ? QStringLiteral("0") : QStringLiteral("300");
+        const QString before = how == FolderCannotBeMade || how == Unreadable
+                                   ? QStringLiteral("0")
+                                   : QStringLiteral("300");
 
         const Deadline deadline(20, "a write to a store that cannot be written");
         QElapsedTimer clock;
@@ -185,7 +204,15 @@ private slots:
     }
 
 private:
-    enum Unwritable { FolderCannotBeMade, ReadOnly, LockIsAFolder, LockHeld, LockEmpty };
+    enum Unwritable {
+        FolderCannotBeMade,
+        ReadOnly,
+        LockIsAFolder,
+        LockHeld,
+        LockEmpty,
+        Unreadable,
+        SomeoneElses
+    };
 };
 
 QTEST_MAIN(TestDamagedSettings)

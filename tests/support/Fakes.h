@@ -3,6 +3,7 @@
 #include "platform/RandomSource.h"
 #include "platform/SoundPlayer.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -43,7 +44,9 @@ public:
 // Points the per-user settings store at a fresh folder for as long as it lives.
 class IsolatedSettings {
 public:
-    IsolatedSettings() {
+    // In a fresh folder under the given one, or under the system's temporary folder.
+    explicit IsolatedSettings(const QString& under = QDir::tempPath())
+        : mFolder(under + QStringLiteral("/orbet-XXXXXX")) {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, mFolder.path());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, mFolder.path());
     }
