@@ -34,6 +34,12 @@ void clsGame::DrawNextColours() {
     }
 }
 
+void clsGame::Repaint() {
+    if (mfrmMain != nullptr) { // nothing to paint before the first game
+        DrawBoard();
+    }
+}
+
 void clsGame::DrawBoard() {
     DeviceContext& dc = mfrmMain->hDC();
     FillWithEdge(dc, mrctBoard, 0, 0, kBoardSize, kBoardSize, kBlack, EDGE_SUNKEN);
