@@ -115,6 +115,9 @@ void frmMain::CreateMenus() {
     mnuGame->addSeparator();
     mnuGameSound = mnuGame->addAction(QStringLiteral("&Sound"), this, &frmMain::mnuGameSound_Click);
     mnuGameSound->setCheckable(true);
+    mnuGameShapes =
+        mnuGame->addAction(QStringLiteral("Sh&apes"), this, &frmMain::mnuGameShapes_Click);
+    mnuGameShapes->setCheckable(true);
     mnuGame->addSeparator();
     mnuGameExit = mnuGame->addAction(QStringLiteral("E&xit"), this, &frmMain::mnuGameExit_Click);
 
@@ -160,9 +163,11 @@ void frmMain::Form_Load() {
     gclsGame = std::make_unique<clsGame>(
         GameServices{mServices.statistics, mServices.random, mServices.soundPlayer});
     gclsGame->setGameOverHandler([this] { gclsGame_GameOver(); });
+    mSurface->setShapes(gclsGame->Shapes());
     setWindowTitle(App::Title());
     Busy([this] { gclsGame->NewGame(*mSurface); });
     mnuGameSound->setChecked(gclsGame->Sounds());
+    mnuGameShapes->setChecked(gclsGame->Shapes());
     PlaceLabel(lblNextMove, 340, 5);
     PlaceLabel(lblHighScore, 340, mSurface->ScaleHeight() - 45);
     PlaceLabel(lblYourScore, 340, mSurface->ScaleHeight() - 95);
@@ -252,6 +257,14 @@ void frmMain::mnuGameHighScores_Click() {
 void frmMain::mnuGameSound_Click() {
     // The action has already toggled its check mark.
     gclsGame->setSounds(mnuGameSound->isChecked());
+}
+
+void frmMain::mnuGameShapes_Click() {
+    // The action has already toggled its check mark. The option holds for this session even
+    // when it cannot be stored.
+    gclsGame->setShapes(mnuGameShapes->isChecked());
+    mSurface->setShapes(gclsGame->Shapes());
+    gclsGame->Repaint();
 }
 
 void frmMain::mnuGameExit_Click() {

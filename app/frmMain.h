@@ -55,6 +55,7 @@ private:
     void mnuGameNew_Click();
     void mnuGameHighScores_Click();
     void mnuGameSound_Click();
+    void mnuGameShapes_Click();
     void mnuGameExit_Click();
     void mnuHelpContents_Click();
     void mnuHelpAbout_Click();
@@ -76,6 +77,7 @@ private:
     QAction* mnuGameNew = nullptr;
     QAction* mnuGameHighScores = nullptr;
     QAction* mnuGameSound = nullptr;
+    QAction* mnuGameShapes = nullptr;
     QAction* mnuGameExit = nullptr;
     QAction* mnuHelpContents = nullptr;
     QAction* mnuHelpAbout = nullptr;

@@ -10,12 +10,19 @@ namespace {
 const QString kApplication = QStringLiteral("Hollenby Ltd\\Orbet");
 const QString kOptions = QStringLiteral("Options");
 const QString kSounds = QStringLiteral("Sounds");
+const QString kShapes = QStringLiteral("Shapes");
+const QString kTrue = QStringLiteral("True");
+const QString kFalse = QStringLiteral("False");
 } // namespace
 
 clsGame::clsGame(const GameServices& services)
     : mStatistics(services.statistics), mRandom(services.random) {
     const QString stored = GetSetting(kApplication, kOptions, kSounds, QStringLiteral("on"));
     mblnSounds = stored.toUpper() == QStringLiteral("ON");
+    // Anything but "True", in whatever letter case, leaves the balls plain.
+    mblnShapes =
+        GetSetting(kApplication, kOptions, kShapes, kFalse).compare(kTrue, Qt::CaseInsensitive) ==
+        0;
     mblnEndOfGame = false;
     mcolPieces = std::make_unique<colPieces>();
     mclsYourScore = std::make_unique<clsScoreBoard>();
@@ -31,6 +38,11 @@ void clsGame::setSounds(bool blnSounds) {
     SaveSetting(kApplication, kOptions, kSounds,
                 blnSounds ? QStringLiteral("on") : QStringLiteral("off"));
     mblnSounds = blnSounds;
+}
+
+void clsGame::setShapes(bool blnShapes) {
+    SaveSetting(kApplication, kOptions, kShapes, blnShapes ? kTrue : kFalse);
+    mblnShapes = blnShapes;
 }
 
 int32_t clsGame::Score() const {

@@ -33,10 +33,16 @@ public:
 
     bool Sounds() const { return mblnSounds; }
     void setSounds(bool blnSounds);
+    // Whether the balls carry each colour's glyph; stored like the sound option. Drawing them
+    // so is the window's part.
+    bool Shapes() const { return mblnShapes; }
+    void setShapes(bool blnShapes);
     int32_t Score() const;
     bool EndOfGame() const { return mblnEndOfGame; }
     void NewGame(WindowSurface& frm);
     void DoMove(float sngX, float sngY);
+    // Paints the whole game area again, as it stands, with the window's current piece images.
+    void Repaint();
     // Raised once, synchronously, when the board has filled up; the handler may start a new
     // game before it returns.
     void setGameOverHandler(std::function<void()> GameOver) { mGameOver = std::move(GameOver); }
@@ -73,5 +79,6 @@ private:
     std::array<int32_t, 3> mlngNextColours{};
     WindowSurface* mfrmMain = nullptr;
     bool mblnSounds = true;
+    bool mblnShapes = false;
     std::function<void()> mGameOver;
 };

@@ -27,6 +27,12 @@ void clsGame::DrawNextColours() {
     }
 }
 
+void clsGame::Repaint() {
+    if (mfrmMain != nullptr) { // nothing to paint before the first game
+        DrawBoard();
+    }
+}
+
 void clsGame::DrawBoard() {
     DeviceContext& dc = mfrmMain->hDC();
     FillWithEdge(dc, mrctBoard, BOARD_AREA, kBlack, EDGE_SUNKEN);

@@ -21,17 +21,33 @@ WindowSurface::WindowSurface(qreal devicePixelRatio)
     if (QGuiApplication::instance() != nullptr) {
         mDC.SetFont(QGuiApplication::font());
     }
-    for (int32_t i = 0; i < PIECE_IMAGES; ++i) {
-        const auto slot = static_cast<size_t>(i);
-        mPieces[slot] = DrawPieceImage(i % PIECE_COLOURS, i >= PIECE_COLOURS, devicePixelRatio);
+    for (size_t slot = 0; slot < mPieces.size(); ++slot) {
         mPieceDCs[slot] = std::make_unique<DeviceContext>(mPieces[slot]);
     }
+    MakePieceImages();
 }
 
 WindowSurface::~WindowSurface() = default;
 
 const DeviceContext& WindowSurface::picPiece(int32_t lngIndex) const {
     return *mPieceDCs.at(static_cast<size_t>(lngIndex));
+}
+
+void WindowSurface::setShapes(bool blnShapes) {
+    if (blnShapes != mblnShapes) {
+        mblnShapes = blnShapes;
+        MakePieceImages();
+    }
+}
+
+// Draws the fourteen piece images at the surface's ratio, into the images the device contexts
+// already hold.
+void WindowSurface::MakePieceImages() {
+    const qreal ratio = mImage.devicePixelRatio();
+    for (int32_t i = 0; i < PIECE_IMAGES; ++i) {
+        mPieces[static_cast<size_t>(i)] =
+            DrawPieceImage(i % PIECE_COLOURS, i >= PIECE_COLOURS, ratio, mblnShapes);
+    }
 }
 
 float WindowSurface::ScaleHeight() const {

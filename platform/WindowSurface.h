@@ -31,12 +31,19 @@ public:
     virtual void Refresh() = 0;
 
     const QImage& Image() const { return mImage; }
+    // Whether the piece images carry each colour's glyph. Changing it makes them again; what
+    // is already on the surface stays until it is drawn again.
+    bool Shapes() const { return mblnShapes; }
+    void setShapes(bool blnShapes);
 
 private:
+    void MakePieceImages();
+
     QImage mImage;
     DeviceContext mDC;
     std::array<QImage, PIECE_IMAGES> mPieces;
     std::array<std::unique_ptr<DeviceContext>, PIECE_IMAGES> mPieceDCs;
+    bool mblnShapes = false;
 };
 
 // A surface that is never shown: for running the game headless.

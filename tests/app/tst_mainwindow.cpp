@@ -9,10 +9,13 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTextBrowser>
 
 #include <xcb/xcb.h>
+
+#include <optional>
 
 // What to do in the name dialog, step by step: type a text, then press a button.
 struct NameStep {
@@ -77,6 +80,36 @@ void DriveNameDialog(QList<NameStep> steps, QStringList* selections) {
     });
 }
 
+// Whether the 30 × 30 pixels at a point of the surface are the given piece image.
+bool Shows(const QImage& surface, QPoint at, const QImage& piece) {
+    return surface.copy(QRect(at, QSize(30, 30))) == piece;
+}
+
+QPoint CellCorner(int32_t index) {
+    const RECT cell = CellRect(index);
+    return QPoint(cell.left, cell.top);
+}
+
+// Every ball on the board and in the preview shows its colour's piece image, with or without
+// the glyphs, on white when selected.
+void ExpectBalls(WindowHarness& h, bool shapes) {
+    const QImage& surface = h.window->Surface().Image();
+    for (int32_t index = 1; index <= BOARD_CELLS; ++index) {
+        const clsPiece& cell = *h.probe().Board().Item(index);
+        if (cell.Populated()) {
+            QVERIFY2(Shows(surface, CellCorner(index),
+                           DrawPieceImage(cell.Colour(), cell.Selected(), 1.0, shapes)),
+                     qPrintable(QStringLiteral("cell %1").arg(index)));
+        }
+    }
+    for (int k = 0; k < 3; ++k) {
+        const int32_t colour = h.probe().NextColours()[static_cast<size_t>(k)];
+        QVERIFY2(
+            Shows(surface, QPoint(350 + 35 * k, 25), DrawPieceImage(colour, false, 1.0, shapes)),
+            "the preview");
+    }
+}
+
 } // namespace
 
 class TestMainWindow : public QObject {
@@ -126,6 +159,7 @@ private slots:
         QTest::newRow("New") << QStringLiteral("&New") << QKeySequence(Qt::Key_F2);
         QTest::newRow("High Scores") << QStringLiteral("&High Scores") << QKeySequence(Qt::Key_F4);
         QTest::newRow("Sound") << QStringLiteral("&Sound") << QKeySequence();
+        QTest::newRow("Shapes") << QStringLiteral("Sh&apes") << QKeySequence();
         QTest::newRow("Exit") << QStringLiteral("E&xit") << QKeySequence();
         QTest::newRow("Contents") << QStringLiteral("&Contents") << QKeySequence(Qt::Key_F1);
         QTest::newRow("About") << QStringLiteral("&About") << QKeySequence();
@@ -209,6 +243,94 @@ private slots:
     void soundEntryStartsFromTheStoredOption() {
         WindowHarness h(false);
         QCOMPARE(h.Action(QStringLiteral("&Sound"))->isChecked(), false);
+    }
+
+    void shapesEntryTogglesAndStores_data() {
+        QTest::addColumn<bool>("writable");
+        QTest::newRow("store writable") << true;
+        QTest::newRow("store read-only") << false;
+    }
+    // A choice that cannot be stored holds for the session, as the sound option's does.
+    void shapesEntryTogglesAndStores() {
+        QFETCH(bool, writable);
+        WindowHarness h;
+        QAction* shapes = h.Action(QStringLiteral("Sh&apes"));
+        const QList<QAction*> entries = h.window->menuBar()->actions().first()->menu()->actions();
+        QCOMPARE(entries.indexOf(shapes), entries.indexOf(h.Action(QStringLiteral("&Sound"))) + 1);
+        QVERIFY(shapes->isCheckable());
+        QCOMPARE(shapes->isChecked(), false);
+
+        // Two balls of every colour and one selected; a score, and the next colours.
+        QStringList layout(10, QStringLiteral(".........."));
+        layout[1] = QStringLiteral(".0123456..");
+        layout[6] = QStringLiteral("..6543210.");
+        LayOut(h.probe().Board(), layout);
+        h.probe().Board().BuildRoutes();
+        h.probe().SetScore(120);
+        h.probe().NextColours() = {4, 5, 6};
+        h.probe().DrawBoard();
+        h.Click(5, 7);
+        const QImage plain = h.window->Surface().Image();
+        const GameFacts facts = h.window->Canvas()->Facts();
+        std::optional<AsOrdinaryUser> user;
+        if (!writable) {
+            h.window->Game().setSounds(true); // so the file exists
+            h.settings.MakeReadOnly();
+            user.emplace();
+        }
+        const QString stored = QStringLiteral("Options/Shapes");
+
+        shapes->trigger();
+        QCOMPARE(shapes->isChecked(), true);
+        QCOMPARE(h.window->Game().Shapes(), true);
+        QCOMPARE(IsolatedSettings::Read(stored).toString(),
+                 writable ? QStringLiteral("True") : QString());
+        ExpectBalls(h, true);
+        QVERIFY(h.window->Surface().Image() != plain);
+        QCOMPARE(h.window->Canvas()->Facts(), facts); // selection, scores and all stay
+        QCOMPARE(h.window->Canvas()->grab().toImage().pixel(CellCorner(CellIndex(5, 7)) +
+                                                            QPoint(15, 15)),
+                 h.window->Surface().Image().pixel(CellCorner(CellIndex(5, 7)) + QPoint(15, 15)));
+
+        shapes->trigger();
+        QCOMPARE(shapes->isChecked(), false);
+        QCOMPARE(h.window->Game().Shapes(), false);
+        QCOMPARE(IsolatedSettings::Read(stored).toString(),
+                 writable ? QStringLiteral("False") : QString());
+        QCOMPARE(h.window->Surface().Image(), plain); // every pixel as before
+        QCOMPARE(h.window->Canvas()->Facts(), facts);
+    }
+
+    void shapesStartFromTheStoredOption_data() {
+        QTest::addColumn<QVariant>("stored"); // nothing: no value stored
+        QTest::addColumn<bool>("on");
+        QTest::newRow("nothing stored") << QVariant() << false;
+        QTest::newRow("True") << QVariant(QStringLiteral("True")) << true;
+        QTest::newRow("true") << QVariant(QStringLiteral("true")) << true;
+        QTest::newRow("False") << QVariant(QStringLiteral("False")) << false;
+        QTest::newRow("empty") << QVariant(QStringLiteral("")) << false;
+        QTest::newRow("other text") << QVariant(QStringLiteral("on")) << false;
+        QTest::newRow("padded") << QVariant(QStringLiteral(" True")) << false;
+        QTest::newRow("a list") << QVariant(
+                                       QStringList{QStringLiteral("True"), QStringLiteral("True")})
+                                << false;
+    }
+    // What the entry chose last time, as a new start finds it.
+    void shapesStartFromTheStoredOption() {
+        QFETCH(QVariant, stored);
+        QFETCH(bool, on);
+        WindowHarness h;
+        h.Action(QStringLiteral("Sh&apes"))->trigger(); // stores "True"
+        QSettings store(QStringLiteral("Hollenby Ltd"), QStringLiteral("Orbet"));
+        store.remove(QStringLiteral("Options/Shapes"));
+        if (stored.isValid()) {
+            store.setValue(QStringLiteral("Options/Shapes"), stored);
+        }
+        store.sync();
+        h.Restart();
+        QCOMPARE(h.Action(QStringLiteral("Sh&apes"))->isChecked(), on);
+        QCOMPARE(h.window->Game().Shapes(), on);
+        ExpectBalls(h, on);
     }
 
     void newStartsAFreshBoard() {

@@ -69,7 +69,7 @@ private slots:
         QTest::newRow("long names") << Table("500", QByteArray(10000, 'n'));
         QTest::newRow("lists and blobs") << Table("@ByteArray(\\0\\x1)", "a, b, c");
         QTest::newRow("variant values") << Table("@Variant(\\0\\0\\0\\x7f)", "@Invalid()");
-        QTest::newRow("only options") << QByteArray("[Options]\nSounds=maybe\n");
+        QTest::newRow("only options") << QByteArray("[Options]\nSounds=maybe\nShapes=@Invalid()\n");
         QTest::newRow("empty file") << QByteArray();
         QTest::newRow("unbalanced sections") << QByteArray("[Orbet%20Score\n1=300\n[[[\n=\n");
         QTest::newRow("unclosed section line") << Table("700", "Kept") + "[x\n";
@@ -189,12 +189,17 @@ private slots:
         QVERIFY(!h.statistics.AddStatistic(QStringLiteral("Nobody"), 700));
         h.game->setSounds(false);
         QVERIFY2(clock.elapsed() < 5000, "a failed write held the game for seconds");
+        h.game->setShapes(true);
         QCOMPARE(h.statistics.GetScore(1), before);
         QCOMPARE(h.statistics.GetScore(2), QStringLiteral("0"));
         QCOMPARE(h.game->Sounds(), false); // for this session only
+        QCOMPARE(h.game->Shapes(), true);
         QVERIFY(GetSetting(QStringLiteral("Hollenby Ltd\\Orbet"), QStringLiteral("Options"),
                            QStringLiteral("Sounds"),
                            QStringLiteral("none")) != QLatin1String("off"));
+        QVERIFY(GetSetting(QStringLiteral("Hollenby Ltd\\Orbet"), QStringLiteral("Options"),
+                           QStringLiteral("Shapes"),
+                           QStringLiteral("none")) != QLatin1String("True"));
         h.Start();
         for (int32_t row = 1; row <= 10; ++row) {
             h.Press(row, row);

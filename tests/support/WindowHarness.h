@@ -36,6 +36,13 @@ struct WindowHarness {
 
     GameProbe probe() { return GameProbe(window->Game()); }
 
+    // Closes the window and opens a new one on the same store, as starting again does.
+    void Restart() {
+        window->close();
+        window = std::make_unique<frmMain>(frmMain::Services{statistics, help, random, sound});
+        window->show();
+    }
+
     QAction* Action(const QString& text) const {
         for (QAction* menu : window->menuBar()->actions()) {
             for (QAction* entry : menu->menu()->actions()) {
