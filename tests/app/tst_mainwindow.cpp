@@ -271,7 +271,7 @@ private slots:
         h.probe().DrawBoard();
         h.Click(5, 7);
         const QImage plain = h.window->Surface().Image();
-        const GameFacts facts = h.window->Canvas()->Facts();
+        const GameFacts facts = h.Facts();
         std::optional<AsOrdinaryUser> user;
         if (!writable) {
             h.window->Game().setSounds(true); // so the file exists
@@ -287,7 +287,7 @@ private slots:
                  writable ? QStringLiteral("True") : QString());
         ExpectBalls(h, true);
         QVERIFY(h.window->Surface().Image() != plain);
-        QCOMPARE(h.window->Canvas()->Facts(), facts); // selection, scores and all stay
+        QCOMPARE(h.Facts(), facts); // selection, scores and all stay
         QCOMPARE(h.window->Canvas()->grab().toImage().pixel(CellCorner(CellIndex(5, 7)) +
                                                             QPoint(15, 15)),
                  h.window->Surface().Image().pixel(CellCorner(CellIndex(5, 7)) + QPoint(15, 15)));
@@ -298,7 +298,7 @@ private slots:
         QCOMPARE(IsolatedSettings::Read(stored).toString(),
                  writable ? QStringLiteral("False") : QString());
         QCOMPARE(h.window->Surface().Image(), plain); // every pixel as before
-        QCOMPARE(h.window->Canvas()->Facts(), facts);
+        QCOMPARE(h.Facts(), facts);
     }
 
     void shapesStartFromTheStoredOption_data() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/GameAccessible.h"
 #include "app/GameArea.h"
 #include "app/clsHelp.h"
 #include "app/frmMain.h"
@@ -41,6 +42,22 @@ struct WindowHarness {
         window->close();
         window = std::make_unique<frmMain>(frmMain::Services{statistics, help, random, sound});
         window->show();
+        window->activateWindow();
+    }
+
+    // What the game shows, as screen readers are told it.
+    GameFacts Facts() const {
+        GameFacts facts;
+        clsGame& game = window->Game();
+        for (int32_t index = 1; index <= BOARD_CELLS; ++index) {
+            facts.colours[static_cast<size_t>(index - 1)] = game.CellColour(index);
+            facts.selected[static_cast<size_t>(index - 1)] = game.CellSelected(index);
+        }
+        facts.next = game.NextColours();
+        facts.score = game.Score();
+        facts.best = game.BestScore();
+        facts.cursor = window->Canvas()->CursorCell();
+        return facts;
     }
 
     QAction* Action(const QString& text) const {
