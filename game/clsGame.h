@@ -37,6 +37,8 @@ public:
     bool EndOfGame() const { return mblnEndOfGame; }
     void NewGame(WindowSurface& frm);
     void DoMove(float sngX, float sngY);
+    // Paints the whole game area again, as when the window's surfaces have been made anew.
+    void Repaint() { DrawBoard(); }
     // Raised once, synchronously, when the board has filled up; the handler may start a new
     // game before it returns.
     void setGameOverHandler(std::function<void()> GameOver) { mGameOver = std::move(GameOver); }

@@ -25,14 +25,27 @@ WindowSurface::WindowSurface(qreal devicePixelRatio)
     if (QGuiApplication::instance() != nullptr) {
         mDC.SetFont(QGuiApplication::font());
     }
-    for (int32_t i = 0; i < PIECE_IMAGES; ++i) {
-        const auto slot = static_cast<size_t>(i);
-        mPieces[slot] = DrawPieceImage(i % PIECE_COLOURS, i >= PIECE_COLOURS, devicePixelRatio);
+    for (size_t slot = 0; slot < mPieces.size(); ++slot) {
         mPieceDCs[slot] = std::make_unique<DeviceContext>(mPieces[slot]);
     }
+    MakePieceImages();
 }
 
 WindowSurface::~WindowSurface() = default;
+
+void WindowSurface::setDevicePixelRatio(qreal devicePixelRatio) {
+    // The device contexts draw on these very images, so they stay valid.
+    mImage = BlankSurface(devicePixelRatio);
+    MakePieceImages();
+}
+
+void WindowSurface::MakePieceImages() {
+    const qreal ratio = DevicePixelRatio();
+    for (int32_t i = 0; i < PIECE_IMAGES; ++i) {
+        mPieces[static_cast<size_t>(i)] =
+            DrawPieceImage(i % PIECE_COLOURS, i >= PIECE_COLOURS, ratio);
+    }
+}
 
 const DeviceContext& WindowSurface::picPiece(int32_t lngIndex) const {
     return *mPieceDCs.at(static_cast<size_t>(lngIndex));

@@ -29,7 +29,14 @@ public:
 
     const QImage& Image() const { return mImage; }
 
+    // Device pixels to a logical one, on the surface and the piece images alike. Another ratio
+    // makes them anew, the surface blank; the engine then paints the game area again.
+    qreal DevicePixelRatio() const { return mImage.devicePixelRatio(); }
+    void setDevicePixelRatio(qreal devicePixelRatio);
+
 private:
+    void MakePieceImages();
+
     QImage mImage;
     DeviceContext mDC;
     std::array<QImage, PIECE_IMAGES> mPieces;
