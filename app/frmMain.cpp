@@ -9,15 +9,20 @@
 #include "platform/App.h"
 #include "platform/MessageBox.h"
 #include "platform/NativeWindow.h"
+#include "platform/ScreenWatch.h"
 #include "platform/WindowSurface.h"
 #include "scores/clsStatistics.h"
 #include "scores/frmNameInput.h"
 #include "scores/frmStatistics.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -26,6 +31,7 @@ namespace {
 // The window's own unit is 15.258605 twips across and 15.352937 down; a pixel is 15 twips.
 constexpr float kPixelsPerUnitAcross = 15.258605f / 15.0f;
 constexpr float kPixelsPerUnitDown = 15.352937f / 15.0f;
+constexpr int kRetryFollowMs = 500;
 // At a fractional scale factor a menu bar whose height is no whole number of device pixels
 // would start the game area part-way into a pixel, and the surface's first row would never be
 // shown: the bar grows by a logical pixel or two until the area starts on a whole one.
@@ -33,9 +39,7 @@ void StartOnWholeDevicePixels(QMenuBar& bar, qreal ratio) {
     const int natural = bar.sizeHint().height();
     for (int height = natural; height <= natural + 8; ++height) {
         if (qFuzzyCompare(height * ratio, std::round(height * ratio))) {
-            if (height != natural) {
-                bar.setFixedHeight(height);
-            }
+            bar.setFixedHeight(height); // also undoes a height fixed for an earlier ratio
             return;
         }
     }
@@ -67,6 +71,7 @@ frmMain::frmMain(const Services& services)
     mCanvas->setFacts([this] { return Facts(); });
     connect(mCanvas, &GameArea::MouseDown, this, &frmMain::Form_MouseDown);
     connect(mCanvas, &GameArea::KeyDown, this, &frmMain::Form_KeyDown);
+    connect(mCanvas, &GameArea::DevicePixelRatioChanged, this, &frmMain::MatchDevicePixelRatio);
     mCanvas->setFocus();
     InstallGameAccessibility();
     setWindowIcon(App::Icon());
@@ -80,6 +85,7 @@ frmMain::frmMain(const Services& services)
     CreateMenus();
     StartOnWholeDevicePixels(*menuBar(), devicePixelRatioF());
     WhenNativeWindowLost(*this, [this] { close(); });
+    WhenScreenMayChange(*this, [this] { FollowScreen(); });
     Form_Load();
     mAnnouncer = std::make_unique<GameAnnouncer>(*mCanvas);
 }
@@ -113,6 +119,41 @@ void frmMain::CreateMenus() {
     mnuHelpContents->setShortcut(Qt::Key_F1);
     mnuHelp->addSeparator();
     mnuHelpAbout = mnuHelp->addAction(QStringLiteral("&About"), this, &frmMain::mnuHelpAbout_Click);
+}
+
+// On another screen, or on one whose scale changed, the window looks as if it had started
+// there: surfaces drawn at the new ratio, the game area on a whole device pixel, and the same
+// size in logical pixels. (On X11 the window system keeps the size in device pixels instead.)
+void frmMain::FollowScreen() {
+    // Qt's Wayland plugin keeps a window's buffers at the scale of the output it was shown on,
+    // though that output's scale changes under it; a native window made anew takes the scale
+    // the output has now. Not while a box is open, which would close with it: a while later.
+    QWindow* native = windowHandle();
+    if (native != nullptr &&
+        !qFuzzyCompare(native->devicePixelRatio(), native->screen()->devicePixelRatio())) {
+        if (QApplication::activeModalWidget() != nullptr || mBusy > 0) {
+            QTimer::singleShot(kRetryFollowMs, this, &frmMain::FollowScreen);
+            return;
+        }
+        hide();
+        destroy();
+        show();
+    }
+    MatchDevicePixelRatio();
+    StartOnWholeDevicePixels(*menuBar(), devicePixelRatioF());
+    layout()->activate();
+    if (size() != minimumSize()) {
+        resize(minimumSize());
+    }
+}
+
+void frmMain::MatchDevicePixelRatio() {
+    const qreal ratio = devicePixelRatioF();
+    if (gclsGame == nullptr || qFuzzyCompare(mSurface->DevicePixelRatio(), ratio)) {
+        return;
+    }
+    mSurface->setDevicePixelRatio(ratio);
+    gclsGame->Repaint();
 }
 
 // Runs one step of the game, keeping count so that a close arriving meanwhile (say, while a
