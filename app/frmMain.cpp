@@ -2,6 +2,7 @@
 
 #include "app/GameAccessible.h"
 #include "app/GameArea.h"
+#include "app/TitleBar.h"
 #include "app/clsHelp.h"
 #include "app/frmAbout.h"
 #include "board/BoardGeometry.h"
@@ -86,6 +87,7 @@ frmMain::frmMain(const Services& services)
     StartOnWholeDevicePixels(*menuBar(), devicePixelRatioF());
     WhenNativeWindowLost(*this, [this] { close(); });
     WhenScreenMayChange(*this, [this] { FollowScreen(); });
+    UseOwnTitleBarWhereQtDrawsOne(*this);
     Form_Load();
     mAnnouncer = std::make_unique<GameAnnouncer>(*mCanvas);
 }

@@ -303,6 +303,21 @@ run_wayland() {
     echo "Wayland: the window's content is $(view | cut -d' ' -f3-) logical pixels"
     check_changes Wayland "$work/wayland-ref.png"
     kill "$app"
+
+    # Where the compositor leaves the title bar to the program, Qt's own would offer a maximise
+    # box, 3 pixels of frame all round and a 30-pixel bar; the game's own has a minimise and a
+    # close box only, 32 pixels high, and its close box ends the game.
+    msg 'for_window [app_id="com.example.Orbet"] border csd'
+    start || { fail "Wayland: no window with a title bar of its own"; return; }
+    if wait_for test "$(view | cut -d' ' -f3-)" = "463 390"; then
+        shoot 1 "$work/wayland-titled.png" && grim "$work/wayland-titled-screen.png"
+        python3 "$here/wl_click.py" 450 16 1400 900
+        wait_for sh -c "! kill -0 $app" || fail "Wayland: the title bar's close box did not end the game"
+        echo "Wayland: with the title bar drawn by the program the window is 463x390"
+    else
+        fail "Wayland: with the title bar left to the program the window is $(view | cut -d' ' -f3-), not 463x390"
+    fi
+    kill "$app" 2>/dev/null
     msg exit 2>/dev/null # sway leaves before it answers
 }
 
