@@ -131,7 +131,7 @@ void frmMain::FollowScreen() {
     // though that output's scale changes under it; a native window made anew takes the scale
     // the output has now. Not while a box is open, which would close with it: a while later.
     QWindow* native = windowHandle();
-    if (native != nullptr &&
+    if (native != nullptr && native->screen() != nullptr &&
         !qFuzzyCompare(native->devicePixelRatio(), native->screen()->devicePixelRatio())) {
         if (QApplication::activeModalWidget() != nullptr || mBusy > 0) {
             QTimer::singleShot(kRetryFollowMs, this, &frmMain::FollowScreen);

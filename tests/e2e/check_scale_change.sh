@@ -10,7 +10,7 @@
 # on the cells shown; back at scale 1 it must look as before, the ball still selected. On X11 the
 # window must double its size in device pixels on R (926 x 716) and get its old size back on L.
 # A part whose tools are missing is skipped; with both skipped the exit status is 77.
-# Usage: check_scale_change.sh BUILD_DIR   (KEEP_SHOTS=folder keeps the screenshots)
+# Usage: check_scale_change.sh BUILD_DIR   (KEEP_SHOTS=folder keeps the screenshots and logs)
 set -uo pipefail
 build=$(cd "$1" && pwd)
 program=$build/app/orbet
@@ -145,7 +145,8 @@ check_changes() { # name reference-area-at-scale-2
     echo "$name: checked at scale 1, 2 and 1 again"
 }
 
-export XDG_CONFIG_HOME=$work/config LANG=C.UTF-8
+export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime LANG=C.UTF-8
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_QPA_PLATFORM
 # A D-Bus session of the script's own, or none, never the desktop's.
 export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-bus
@@ -309,7 +310,8 @@ run_wayland() {
     # close box only, 32 pixels high, and its close box ends the game.
     msg 'for_window [app_id="com.example.Orbet"] border csd'
     start || { fail "Wayland: no window with a title bar of its own"; return; }
-    if wait_for test "$(view | cut -d' ' -f3-)" = "463 390"; then
+    sized() { [ "$(view | cut -d' ' -f3-)" = "$1" ]; }
+    if wait_for sized "463 390"; then
         shoot 1 "$work/wayland-titled.png" && grim "$work/wayland-titled-screen.png"
         python3 "$here/wl_click.py" 450 16 1400 900
         wait_for sh -c "! kill -0 $app" || fail "Wayland: the title bar's close box did not end the game"
@@ -325,7 +327,8 @@ run_wayland() {
 run_x11
 run_wayland
 if [ -n "${KEEP_SHOTS:-}" ]; then
-    mkdir -p "$KEEP_SHOTS" && cp "$work"/*.png "$KEEP_SHOTS"/ && echo "screenshots in $KEEP_SHOTS"
+    mkdir -p "$KEEP_SHOTS" && cp "$work"/*.png "$work"/*.log "$KEEP_SHOTS"/ &&
+        echo "screenshots and logs in $KEEP_SHOTS"
 fi
 [ "$ran" = 0 ] && { echo "SKIP: no window system to test with"; exit 77; }
 [ "$failures" = 0 ] || { echo "scale changes: $failures checks failed"; exit 1; }
