@@ -43,10 +43,13 @@ void GameArea::setCursorCell(std::optional<int32_t> cell) {
 }
 
 void GameArea::paintEvent(QPaintEvent* event) {
+    const qreal ratio = devicePixelRatioF();
+    if (mSurface != nullptr && !qFuzzyCompare(mSurface->devicePixelRatio(), ratio)) {
+        emit DevicePixelRatioChanged();
+    }
     // Device pixels one for one: at a fractional scale a scaled copy would drop or double some
     // rows and columns of the surface.
     QPainter painter(this);
-    const qreal ratio = devicePixelRatioF();
     painter.scale(1 / ratio, 1 / ratio);
     const QRect area =
         QRectF(QPointF(event->rect().topLeft()) * ratio, QSizeF(event->rect().size()) * ratio)

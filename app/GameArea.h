@@ -24,6 +24,9 @@ public:
 signals:
     void MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, float X, float Y);
     void KeyDown(int key); // an arrow key, Space or Enter
+    // About to paint a surface made for another device pixel ratio than the window has now: a
+    // receiver connected directly makes it anew before the paint goes on.
+    void DevicePixelRatioChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -2,6 +2,7 @@
 
 #include "app/GameAccessible.h"
 #include "app/GameArea.h"
+#include "app/TitleBar.h"
 #include "app/clsHelp.h"
 #include "app/frmAbout.h"
 #include "board/BoardGeometry.h"
@@ -9,15 +10,20 @@
 #include "platform/App.h"
 #include "platform/MessageBox.h"
 #include "platform/NativeWindow.h"
+#include "platform/ScreenWatch.h"
 #include "platform/WindowSurface.h"
 #include "scores/clsStatistics.h"
 #include "scores/frmNameInput.h"
 #include "scores/frmStatistics.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -26,6 +32,7 @@ namespace {
 // The window's own unit is 15.258605 twips across and 15.352937 down; a pixel is 15 twips.
 constexpr float kPixelsPerUnitAcross = 15.258605f / 15.0f;
 constexpr float kPixelsPerUnitDown = 15.352937f / 15.0f;
+constexpr int kRetryFollowMs = 500;
 // At a fractional scale factor Qt rounds the game area's top and bottom edges to device pixels
 // each on its own: when the top rounds up and the bottom does not, the area gets one device row
 // fewer than the surface has, and the surface's last row is never shown. The menu bar above the
@@ -47,6 +54,11 @@ int MenuHeightThatFits(int natural, qreal ratio) {
         }
     }
     return natural;
+}
+
+// Also undoes a height fixed for an earlier ratio.
+void FitMenuBar(QMenuBar& bar, qreal ratio) {
+    bar.setFixedHeight(MenuHeightThatFits(bar.sizeHint().height(), ratio));
 }
 
 } // namespace
@@ -76,6 +88,7 @@ frmMain::frmMain(const Services& services)
         *mCanvas, [this] { return Facts(); }, GameLabels{lblNextMove, lblYourScore, lblHighScore});
     connect(mCanvas, &GameArea::MouseDown, this, &frmMain::Form_MouseDown);
     connect(mCanvas, &GameArea::KeyDown, this, &frmMain::Form_KeyDown);
+    connect(mCanvas, &GameArea::DevicePixelRatioChanged, this, &frmMain::MatchDevicePixelRatio);
     mCanvas->setFocus();
     setWindowIcon(App::Icon());
     for (QLabel* label : {lblNextMove, lblYourScore, lblHighScore}) {
@@ -86,11 +99,10 @@ frmMain::frmMain(const Services& services)
         label->adjustSize();
     }
     CreateMenus();
-    const int natural = menuBar()->sizeHint().height();
-    if (const int fits = MenuHeightThatFits(natural, devicePixelRatioF()); fits != natural) {
-        menuBar()->setFixedHeight(fits);
-    }
+    FitMenuBar(*menuBar(), devicePixelRatioF());
     WhenNativeWindowLost(*this, [this] { close(); });
+    WhenScreenMayChange(*this, [this] { FollowScreen(); });
+    UseOwnTitleBarWhereQtDrawsOne(*this);
     Form_Load();
     mAnnouncer = std::make_unique<GameAnnouncer>(*mCanvas);
 }
@@ -127,6 +139,41 @@ void frmMain::CreateMenus() {
     mnuHelpContents->setShortcut(Qt::Key_F1);
     mnuHelp->addSeparator();
     mnuHelpAbout = mnuHelp->addAction(QStringLiteral("&About"), this, &frmMain::mnuHelpAbout_Click);
+}
+
+// On another screen, or on one whose scale changed, the window looks as if it had started
+// there: surfaces drawn at the new ratio, the game area on a whole device pixel, and the same
+// size in logical pixels. (On X11 the window system keeps the size in device pixels instead.)
+void frmMain::FollowScreen() {
+    // Qt's Wayland plugin keeps a window's buffers at the scale of the output it was shown on,
+    // though that output's scale changes under it; a native window made anew takes the scale
+    // the output has now. Not while a box is open, which would close with it: a while later.
+    QWindow* native = windowHandle();
+    if (native != nullptr && native->screen() != nullptr &&
+        !qFuzzyCompare(native->devicePixelRatio(), native->screen()->devicePixelRatio())) {
+        if (QApplication::activeModalWidget() != nullptr || mBusy > 0) {
+            QTimer::singleShot(kRetryFollowMs, this, &frmMain::FollowScreen);
+            return;
+        }
+        hide();
+        destroy();
+        show();
+    }
+    MatchDevicePixelRatio();
+    FitMenuBar(*menuBar(), devicePixelRatioF());
+    layout()->activate();
+    if (size() != minimumSize()) {
+        resize(minimumSize());
+    }
+}
+
+void frmMain::MatchDevicePixelRatio() {
+    const qreal ratio = devicePixelRatioF();
+    if (gclsGame == nullptr || qFuzzyCompare(mSurface->DevicePixelRatio(), ratio)) {
+        return;
+    }
+    mSurface->setDevicePixelRatio(ratio);
+    gclsGame->Repaint();
 }
 
 // Runs one step of the game, keeping count so that a close arriving meanwhile (say, while a

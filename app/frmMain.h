@@ -62,6 +62,8 @@ private:
     void gclsGame_GameOver();
 
     void CreateMenus();
+    void FollowScreen();
+    void MatchDevicePixelRatio();
     void PlaceLabel(QLabel* label, float Left, float Top);
     template <typename Step> void Busy(Step step);
     GameFacts Facts() const;

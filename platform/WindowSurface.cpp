@@ -29,6 +29,12 @@ WindowSurface::WindowSurface(qreal devicePixelRatio)
 
 WindowSurface::~WindowSurface() = default;
 
+void WindowSurface::setDevicePixelRatio(qreal devicePixelRatio) {
+    // The device contexts draw on these very images, so they stay valid.
+    mImage = BlankSurface(devicePixelRatio);
+    MakePieceImages();
+}
+
 const DeviceContext& WindowSurface::picPiece(int32_t lngIndex) const {
     return *mPieceDCs.at(static_cast<size_t>(lngIndex));
 }

@@ -36,6 +36,11 @@ public:
     bool Shapes() const { return mblnShapes; }
     void setShapes(bool blnShapes);
 
+    // Device pixels to a logical one, on the surface and the piece images alike. Another ratio
+    // makes them anew, the surface blank; the engine then paints the game area again.
+    qreal DevicePixelRatio() const { return mImage.devicePixelRatio(); }
+    void setDevicePixelRatio(qreal devicePixelRatio);
+
 private:
     void MakePieceImages();
 

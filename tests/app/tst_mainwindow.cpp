@@ -1,6 +1,7 @@
 #include "support/Guards.h"
 #include "support/WindowHarness.h"
 
+#include "app/TitleBar.h"
 #include "scores/frmNameInput.h"
 #include "scores/frmStatistics.h"
 
@@ -12,6 +13,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTextBrowser>
+#include <QToolButton>
 
 #include <xcb/xcb.h>
 
@@ -544,6 +546,35 @@ private slots:
         QVERIFY(viewer != nullptr && viewer->isVisible());
         QCOMPARE(viewer->windowTitle(), QStringLiteral("Orbet Help"));
         QVERIFY(!viewer->isModal());
+    }
+
+    // Where the window draws its own title bar, it offers a minimise and a close box only, and
+    // the game area keeps its size below the menu bar.
+    void ownTitleBar_data() {
+        QTest::addColumn<bool>("close");
+        QTest::newRow("minimise box") << false;
+        QTest::newRow("close box") << true;
+    }
+    void ownTitleBar() {
+        QFETCH(bool, close);
+        WindowHarness h;
+        frmMain& w = *h.window;
+        QSignalSpy unloaded(&w, &frmMain::Unloaded);
+        const QSize before = w.size();
+        TitleBar* bar = TitleBar::Install(w);
+        QTRY_COMPARE(w.size(), before + QSize(0, TitleBar::HEIGHT));
+        QCOMPARE(bar->geometry(), QRect(0, 0, before.width(), TitleBar::HEIGHT));
+        QCOMPARE(w.Canvas()->size(), QSize(463, 339));
+        QCOMPARE(w.Canvas()->y(), TitleBar::HEIGHT + w.menuBar()->height());
+        QCOMPARE(bar->findChildren<QAbstractButton*>(),
+                 QList<QAbstractButton*>({bar->MinimiseButton(), bar->CloseButton()}));
+        QCOMPARE(bar->MinimiseButton()->accessibleName(), QStringLiteral("Minimise"));
+        QCOMPARE(bar->CloseButton()->accessibleName(), QStringLiteral("Close"));
+        QVERIFY(!bar->grab().isNull());
+
+        QTest::mouseClick(close ? bar->CloseButton() : bar->MinimiseButton(), Qt::LeftButton);
+        QCOMPARE(unloaded.count(), close ? 1 : 0);
+        QCOMPARE(w.isMinimized(), !close);
     }
 
     void exitAndCloseBoxUnload_data() {
