@@ -105,6 +105,9 @@ frmMain::frmMain(const Services& services)
     UseOwnTitleBarWhereQtDrawsOne(*this);
     Form_Load();
     mAnnouncer = std::make_unique<GameAnnouncer>(*mCanvas);
+    gclsGame->setReporter([this](const GameHappening& happening) { mAnnouncer->Hear(happening); });
+    connect(mCanvas, &GameArea::FocusedIn, this, [this] { mAnnouncer->TellFocus(); });
+    connect(mCanvas, &GameArea::PartFocused, this, [this] { mAnnouncer->Announce(); });
 }
 
 frmMain::~frmMain() = default;
@@ -139,6 +142,18 @@ void frmMain::CreateMenus() {
     mnuHelpContents->setShortcut(Qt::Key_F1);
     mnuHelp->addSeparator();
     mnuHelpAbout = mnuHelp->addAction(QStringLiteral("&About"), this, &frmMain::mnuHelpAbout_Click);
+
+    // Esc out of a menu leaves the menu bar holding the keys, where the next arrows and Enter
+    // would open a menu again and could choose Exit: they go back to the board instead.
+    for (QMenu* menu : {mnuGame, mnuHelp}) {
+        connect(menu, &QMenu::aboutToHide, this, [this] {
+            QTimer::singleShot(0, this, [this] {
+                if (QApplication::activePopupWidget() == nullptr && menuBar()->hasFocus()) {
+                    mCanvas->setFocus(Qt::OtherFocusReason);
+                }
+            });
+        });
+    }
 }
 
 // On another screen, or on one whose scale changed, the window looks as if it had started
@@ -232,18 +247,13 @@ void frmMain::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float X, fl
     Busy([&] { gclsGame->DoMove(X, Y); });
 }
 
-// The arrow keys move a cursor over the cells, stopping at the edges; Space and Enter press
-// the cell under it. The first key shows the cursor on the top-left cell.
+// The arrow keys move the cursor over the cells, stopping at the edges; Space and Enter press
+// the cell under it. Any of them shows the cursor's frame.
 void frmMain::Form_KeyDown(int key) {
     if (gclsGame == nullptr || gclsGame->EndOfGame()) {
         return;
     }
-    const std::optional<int32_t> cursor = mCanvas->CursorCell();
-    if (!cursor) {
-        mCanvas->setCursorCell(CellIndex(1, 1));
-        mAnnouncer->Announce();
-        return;
-    }
+    const int32_t cursor = mCanvas->CursorPlace();
     int32_t across = 0;
     int32_t down = 0;
     switch (key) {
@@ -262,7 +272,8 @@ void frmMain::Form_KeyDown(int key) {
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter: {
-        const RECT cell = CellRect(*cursor);
+        mCanvas->setCursorCell(cursor);
+        const RECT cell = CellRect(cursor);
         const auto x = static_cast<float>(cell.left + cell.right) / 2;
         const auto y = static_cast<float>(cell.top + cell.bottom) / 2;
         Busy([&] { gclsGame->DoMove(x, y); });
@@ -271,8 +282,8 @@ void frmMain::Form_KeyDown(int key) {
     default:
         return;
     }
-    const int32_t col = std::clamp(CellColumn(*cursor) + across, 1, BOARD_SIDE);
-    const int32_t row = std::clamp(CellRow(*cursor) + down, 1, BOARD_SIDE);
+    const int32_t col = std::clamp(CellColumn(cursor) + across, 1, BOARD_SIDE);
+    const int32_t row = std::clamp(CellRow(cursor) + down, 1, BOARD_SIDE);
     mCanvas->setCursorCell(CellIndex(col, row));
     mAnnouncer->Announce();
 }
@@ -330,6 +341,7 @@ void frmMain::mnuHelpAbout_Click() {
 }
 
 void frmMain::gclsGame_GameOver() {
+    mAnnouncer->Announce(); // the last move and the end are told before any box opens
     const int32_t score = gclsGame->Score();
     const int32_t rank = mServices.statistics.RankOf(score);
     if (rank == 0 || score <= 0) {

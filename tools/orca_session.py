@@ -46,7 +46,7 @@ QUIET = 0.8       # Orca has finished with a step once its debug file is this lo
 STEP_LIMIT = 12.0  # a step whose speech goes on longer than this is a hang (s)
 # Orca writes the voice after the text: SPEECH OUTPUT: 'row 1, column 1, empty.'{'established': False}
 SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)'\s*(\{.*\})?\s*$")
-CELL = re.compile(r"row (\d+), column (\d+), (\w+)")
+CELL = re.compile(r"row (\d+), column (\d+), (\w+)(?:, selected)?$")
 
 
 class Failure(Exception):
