@@ -235,8 +235,10 @@ public:
     QAccessibleInterface* caption() const override { return nullptr; }
     QAccessibleInterface* summary() const override { return nullptr; }
     QAccessibleInterface* cellAt(int row, int column) const override {
-        return IsOnBoard(column + 1, row + 1) ? Cell(CellIndex(column + 1, row + 1))
-                                              : QAccessible::accessibleInterface(mOffBoard);
+        // Counted from 0 here; checked before anything is added, which could overflow.
+        const bool onBoard = row >= 0 && row < BOARD_SIDE && column >= 0 && column < BOARD_SIDE;
+        return onBoard ? Cell(CellIndex(column + 1, row + 1))
+                       : QAccessible::accessibleInterface(mOffBoard);
     }
     int selectedCellCount() const override { return static_cast<int>(selectedCells().size()); }
     QList<QAccessibleInterface*> selectedCells() const override {
