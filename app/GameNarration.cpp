@@ -72,10 +72,11 @@ QString GameNarration::Account(const QList<GameHappening>& step,
             sentences << tr("no route");
             break;
         case GameHappening::Removed:
-            sentences
-                << tr("%n balls removed", nullptr, happening.count) +
-                       tr(", %1 points", nullptr, 10 * happening.count).arg(10 * happening.count) +
-                       tr(", score %1").arg(happening.score);
+            // Points come in tens from 50 up, which take the same form of the word in every
+            // language Orbet speaks: only the balls need plural forms.
+            sentences << tr("%n balls removed, %1 points, score %2", nullptr, happening.count)
+                             .arg(10 * happening.count)
+                             .arg(happening.score);
             break;
         case GameHappening::Added:
             // A ball and where it stands: "red at row 8, column 1".

@@ -78,9 +78,9 @@ frmMain::frmMain(const Services& services)
                                Qt::MSWindowsFixedSizeDialogHint),
       mServices(services), mCanvas(new GameArea(this)),
       mSurface(std::make_unique<MainSurface>(*mCanvas, devicePixelRatioF())),
-      lblNextMove(new QLabel(QStringLiteral("Next Move:"), mCanvas)),
-      lblYourScore(new QLabel(QStringLiteral("Your Score:"), mCanvas)),
-      lblHighScore(new QLabel(QStringLiteral("High Score:"), mCanvas)) {
+      lblNextMove(new QLabel(tr("Next Move:"), mCanvas)),
+      lblYourScore(new QLabel(tr("Your Score:"), mCanvas)),
+      lblHighScore(new QLabel(tr("High Score:"), mCanvas)) {
     setCentralWidget(mCanvas);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     mCanvas->setSurface(&mSurface->Image());
@@ -121,27 +121,25 @@ GameArea* frmMain::Canvas() const {
 }
 
 void frmMain::CreateMenus() {
-    QMenu* mnuGame = menuBar()->addMenu(QStringLiteral("&Game"));
-    mnuGameNew = mnuGame->addAction(QStringLiteral("&New"), this, &frmMain::mnuGameNew_Click);
+    QMenu* mnuGame = menuBar()->addMenu(tr("&Game"));
+    mnuGameNew = mnuGame->addAction(tr("&New"), this, &frmMain::mnuGameNew_Click);
     mnuGameNew->setShortcut(Qt::Key_F2);
     mnuGameHighScores =
-        mnuGame->addAction(QStringLiteral("&High Scores"), this, &frmMain::mnuGameHighScores_Click);
+        mnuGame->addAction(tr("&High Scores"), this, &frmMain::mnuGameHighScores_Click);
     mnuGameHighScores->setShortcut(Qt::Key_F4);
     mnuGame->addSeparator();
-    mnuGameSound = mnuGame->addAction(QStringLiteral("&Sound"), this, &frmMain::mnuGameSound_Click);
+    mnuGameSound = mnuGame->addAction(tr("&Sound"), this, &frmMain::mnuGameSound_Click);
     mnuGameSound->setCheckable(true);
-    mnuGameShapes =
-        mnuGame->addAction(QStringLiteral("Sh&apes"), this, &frmMain::mnuGameShapes_Click);
+    mnuGameShapes = mnuGame->addAction(tr("Sh&apes"), this, &frmMain::mnuGameShapes_Click);
     mnuGameShapes->setCheckable(true);
     mnuGame->addSeparator();
-    mnuGameExit = mnuGame->addAction(QStringLiteral("E&xit"), this, &frmMain::mnuGameExit_Click);
+    mnuGameExit = mnuGame->addAction(tr("E&xit"), this, &frmMain::mnuGameExit_Click);
 
-    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuHelpContents =
-        mnuHelp->addAction(QStringLiteral("&Contents"), this, &frmMain::mnuHelpContents_Click);
+    QMenu* mnuHelp = menuBar()->addMenu(tr("&Help"));
+    mnuHelpContents = mnuHelp->addAction(tr("&Contents"), this, &frmMain::mnuHelpContents_Click);
     mnuHelpContents->setShortcut(Qt::Key_F1);
     mnuHelp->addSeparator();
-    mnuHelpAbout = mnuHelp->addAction(QStringLiteral("&About"), this, &frmMain::mnuHelpAbout_Click);
+    mnuHelpAbout = mnuHelp->addAction(tr("&About"), this, &frmMain::mnuHelpAbout_Click);
 
     // Esc out of a menu leaves the menu bar holding the keys, where the next arrows and Enter
     // would open a menu again and could choose Exit: they go back to the board instead.
@@ -236,7 +234,13 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::PlaceLabel(QLabel* label, float Left, float Top) {
-    label->move(qRound(Left * kPixelsPerUnitAcross), qRound(Top * kPixelsPerUnitDown));
+    int x = qRound(Left * kPixelsPerUnitAcross);
+    // The game area is a picture and keeps its layout, but in a language written from right
+    // to left the labels align to the right edge of the boxes they name, as far in from it.
+    if (layoutDirection() == Qt::RightToLeft) {
+        x = SIDE_PANEL.right - (x - SIDE_PANEL.left) - label->width();
+    }
+    label->move(x, qRound(Top * kPixelsPerUnitDown));
 }
 
 void frmMain::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float X, float Y) {
@@ -345,14 +349,13 @@ void frmMain::gclsGame_GameOver() {
     const int32_t score = gclsGame->Score();
     const int32_t rank = mServices.statistics.RankOf(score);
     if (rank == 0 || score <= 0) {
-        MsgBox(this, QStringLiteral("Game Over."), MB_ICONINFORMATION, QStringLiteral("GAME OVER"));
+        MsgBox(this, tr("Game Over."), MB_ICONINFORMATION, tr("GAME OVER"));
     } else {
-        const QString text =
-            QStringLiteral("You have achieved a high score that places you at position %1\r\n"
-                           "in the High Score table.\r\n\r\n"
-                           "Do you wish to add your name to the High Score table?")
-                .arg(rank);
-        if (MsgBox(this, text, MB_ICONQUESTION | MB_YESNO, QStringLiteral("HIGH SCORE")) == IDYES) {
+        const QString text = tr("You have achieved a high score that places you at position %1\r\n"
+                                "in the High Score table.\r\n\r\n"
+                                "Do you wish to add your name to the High Score table?")
+                                 .arg(rank);
+        if (MsgBox(this, text, MB_ICONQUESTION | MB_YESNO, tr("HIGH SCORE")) == IDYES) {
             frmNameInput dialog(mServices.statistics, this);
             dialog.setTag(QString::number(gclsGame->Score()));
             dialog.exec();
