@@ -1,10 +1,31 @@
+#include "scores/ScoreRows.h"
 #include "scores/clsStatistics.h"
 #include "scores/frmNameInput.h"
+#include "scores/frmStatistics.h"
+#include "support/AccessibleEvents.h"
 #include "support/Fakes.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
+
+#include <memory>
+#include <tuple>
+
+namespace {
+
+QString FocusName() {
+    QWidget* focused = QApplication::focusWidget();
+    if (focused == nullptr || !focused->isVisible()) {
+        return QStringLiteral("none");
+    }
+    auto* button = qobject_cast<QPushButton*>(focused);
+    return button ? button->text() : QString::fromLatin1(focused->metaObject()->className());
+}
+
+} // namespace
 
 // What screen readers get from the dialogs, through Qt's accessibility interfaces and the
 // events its bridge would send them.
@@ -20,17 +41,145 @@ private slots:
                                   10000);
     }
 
-    // What screen readers say a field is: the label that stands before it.
-    void nameFieldIsNamedByItsLabel() {
+    // What screen readers say a field or list is: the label that stands before it.
+    void fieldsAreNamedByTheirLabels_data() {
+        QTest::addColumn<bool>("nameDialog");
+        QTest::addColumn<int>("role");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("name field") << true << int(QAccessible::EditableText) << "Enter Name:";
+        QTest::newRow("High Score rows") << false << int(QAccessible::List) << "High Scores";
+    }
+    void fieldsAreNamedByTheirLabels() {
+        QFETCH(bool, nameDialog);
+        QFETCH(int, role);
+        QFETCH(QString, label);
         IsolatedSettings settings;
         clsStatistics statistics;
-        frmNameInput dialog(statistics, nullptr);
-        QAccessibleInterface* field =
-            QAccessible::queryAccessibleInterface(dialog.findChild<QLineEdit*>());
-        QCOMPARE(field->role(), QAccessible::EditableText);
-        const auto labels = field->relations(QAccessible::Label);
+        std::unique_ptr<QDialog> dialog;
+        QWidget* field = nullptr;
+        if (nameDialog) {
+            dialog = std::make_unique<frmNameInput>(statistics, nullptr);
+            field = dialog->findChild<QLineEdit*>();
+        } else {
+            dialog = std::make_unique<frmStatistics>(statistics, nullptr);
+            field = dialog->findChild<ScoreRows*>();
+        }
+        QVERIFY(field != nullptr);
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(field);
+        QCOMPARE(int(iface->role()), role);
+        const auto labels = iface->relations(QAccessible::Label);
         QCOMPARE(labels.size(), 1);
-        QCOMPARE(labels.first().first->text(QAccessible::Name), QStringLiteral("Enter Name:"));
+        QCOMPARE(labels.first().first->text(QAccessible::Name), label);
+    }
+
+    // Screen readers read the rows as a list of ten, each row as it shows, with whole names.
+    void highScoreRowsReadAsAList_data() {
+        QTest::addColumn<QStringList>("stored"); // name and score, rank after rank
+        QTest::addColumn<QStringList>("read");   // the first, second and last items
+        QTest::newRow("empty") << QStringList() << QStringList{"1, -, 0", "2, -, 0", "10, -, 0"};
+        QTest::newRow("two entries") << QStringList{"Ann", "300", "Bo", "120"}
+                                     << QStringList{"1, Ann, 300", "2, Bo, 120", "10, -, 0"};
+        const QString wide(25, QChar(0x5168)); // wider than its column: shown cut short
+        QTest::newRow("a wide name, markup, a percent sign")
+            << QStringList{wide, "50", "<b>%1</b>", "40"}
+            << QStringList{"1, " + wide + ", 50", "2, <b>%1</b>, 40", "10, -, 0"};
+    }
+    void highScoreRowsReadAsAList() {
+        QFETCH(QStringList, stored);
+        QFETCH(QStringList, read);
+        IsolatedSettings settings;
+        for (qsizetype i = 0; i + 1 < stored.size(); i += 2) {
+            const QString rank = QString::number(i / 2 + 1);
+            IsolatedSettings::Write("Orbet Name/" + rank, stored[i]);
+            IsolatedSettings::Write("Orbet Score/" + rank, stored[i + 1]);
+        }
+        clsStatistics statistics;
+        frmStatistics window(statistics, nullptr);
+        QAccessibleInterface* list =
+            QAccessible::queryAccessibleInterface(window.findChild<ScoreRows*>());
+        QCOMPARE(list->childCount(), 10);
+        QStringList items;
+        for (const int index : {0, 1, 9}) {
+            QAccessibleInterface* item = list->child(index);
+            QCOMPARE(item->role(), QAccessible::ListItem);
+            QCOMPARE(list->indexOfChild(item), index);
+            QCOMPARE(item->parent(), list);
+            items << item->text(QAccessible::Name);
+        }
+        QCOMPARE(items, read);
+    }
+
+    // OK has the focus when the window opens; Tab reaches the rows, where Up and Down choose
+    // one and screen readers are told which; Enter and Esc close the window from there too.
+    void highScoreRowsByKeys_data() {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<QString>("focus");     // where the focus ends, "none" once closed
+        QTest::addColumn<QStringList>("heard"); // what was given the focus, in order
+        QTest::addColumn<int>("result");
+        using L = QList<int>;
+        const int open = -1;
+        const QString ok = QStringLiteral("OK");
+        const QString list = QStringLiteral("High Scores");
+        const QString first = QStringLiteral("1, Ann, 300");
+        const QString second = QStringLiteral("2, Bo, 120");
+        const QString last = QStringLiteral("10, -, 0");
+        QTest::newRow("opens on OK") << L{} << "&OK" << QStringList{ok} << open;
+        // The row is given the focus after the list, so that it is what screen readers read.
+        QTest::newRow("Tab") << L{Qt::Key_Tab} << "ScoreRows" << QStringList{ok, list, first}
+                             << open;
+        QTest::newRow("Tab, Tab") << L{Qt::Key_Tab, Qt::Key_Tab} << "&OK"
+                                  << QStringList{ok, list, first, ok} << open;
+        QTest::newRow("Shift+Tab")
+            << L{Qt::Key_Backtab} << "ScoreRows" << QStringList{ok, list, first} << open;
+        QTest::newRow("Down, Down, Up")
+            << L{Qt::Key_Tab, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up} << "ScoreRows"
+            << QStringList{ok, list, first, second, "3, -, 0", second} << open;
+        QTest::newRow("Up at the top, End, Down at the bottom")
+            << L{Qt::Key_Tab, Qt::Key_Up, Qt::Key_End, Qt::Key_Down} << "ScoreRows"
+            << QStringList{ok, list, first, last} << open;
+        QTest::newRow("End, Home") << L{Qt::Key_Tab, Qt::Key_End, Qt::Key_Home} << "ScoreRows"
+                                   << QStringList{ok, list, first, last, first} << open;
+        QTest::newRow("Enter on the rows")
+            << L{Qt::Key_Tab, Qt::Key_Down, Qt::Key_Return} << "none"
+            << QStringList{ok, list, first, second} << int(QDialog::Accepted);
+        QTest::newRow("Esc on the rows") << L{Qt::Key_Tab, Qt::Key_Escape} << "none"
+                                         << QStringList{ok, list, first} << int(QDialog::Rejected);
+        // Qt's buttons pass the focus on with the arrow keys, as with Tab.
+        QTest::newRow("Down on OK, Up")
+            << L{Qt::Key_Down, Qt::Key_Up} << "ScoreRows" << QStringList{ok, list, first} << open;
+    }
+    void highScoreRowsByKeys() {
+        QFETCH(QList<int>, keys);
+        QFETCH(QString, focus);
+        QFETCH(QStringList, heard);
+        QFETCH(int, result);
+        IsolatedSettings settings;
+        for (const auto& [rank, name, score] :
+             {std::tuple{"1", "Ann", "300"}, {"2", "Bo", "120"}}) {
+            IsolatedSettings::Write(QStringLiteral("Orbet Name/") + rank, name);
+            IsolatedSettings::Write(QStringLiteral("Orbet Score/") + rank, score);
+        }
+        clsStatistics statistics;
+        frmStatistics window(statistics, nullptr);
+        AccessibleEvents events;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        for (const int key : keys) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+            QCoreApplication::processEvents(); // the row follows the list's own focus event
+        }
+        QCOMPARE(FocusName(), focus);
+        QCOMPARE(events.Focused(), heard);
+        if (focus == QLatin1String("ScoreRows")) {
+            QAccessibleInterface* rows =
+                QAccessible::queryAccessibleInterface(QApplication::focusWidget());
+            QCOMPARE(rows->focusChild()->text(QAccessible::Name), heard.last());
+            QVERIFY(rows->focusChild()->state().focused);
+        }
+        QCOMPARE(window.isVisible(), result == -1);
+        if (result != -1) {
+            QCOMPARE(window.result(), result);
+        }
     }
 };
 
