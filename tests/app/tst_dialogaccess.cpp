@@ -1,9 +1,11 @@
+#include "app/frmAbout.h"
 #include "scores/ScoreRows.h"
 #include "scores/clsStatistics.h"
 #include "scores/frmNameInput.h"
 #include "scores/frmStatistics.h"
 #include "support/AccessibleEvents.h"
 #include "support/Fakes.h"
+#include "support/WindowHarness.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -180,6 +182,64 @@ private slots:
         if (result != -1) {
             QCOMPARE(window.result(), result);
         }
+    }
+
+    // The About box opens on OK, every time; Tab reads the version and both links; Enter
+    // closes the box from anywhere, Esc never.
+    void aboutByKeys_data() {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<QStringList>("heard"); // what was given the focus, in order
+        QTest::addColumn<bool>("open");
+        using L = QList<int>;
+        const QString ok = QStringLiteral("OK");
+        const QString version = QStringLiteral("Version 1.1");
+        const QString web = frmAbout::WebAddress();
+        const QString mail = frmAbout::MailAddress();
+        QTest::newRow("opens on OK") << L{} << QStringList{ok} << true;
+        QTest::newRow("Tab, round") << L{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab}
+                                    << QStringList{ok, version, web, mail, ok} << true;
+        QTest::newRow("Shift+Tab") << L{Qt::Key_Backtab} << QStringList{ok, mail} << true;
+        QTest::newRow("Esc on a link")
+            << L{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Escape} << QStringList{ok, version, web} << true;
+        QTest::newRow("Enter on OK") << L{Qt::Key_Return} << QStringList{ok} << false;
+        QTest::newRow("Enter on a link") << L{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return}
+                                         << QStringList{ok, version, web} << false;
+    }
+    void aboutByKeys() {
+        QFETCH(QList<int>, keys);
+        QFETCH(QStringList, heard);
+        QFETCH(bool, open);
+        WindowHarness h;
+        AccessibleEvents events;
+        QPointer<QWidget> about;
+        bool openAfterKeys = false;
+        QString focusAgain;
+        WindowHarness::WhenModal([&](QWidget* modal) {
+            about = modal;
+            QVERIFY(QTest::qWaitForWindowActive(modal));
+            for (const int key : keys) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+            }
+            openAfterKeys = modal->isVisible();
+            if (openAfterKeys) {
+                QTest::keyClick(modal, Qt::Key_Return); // to end the test
+            }
+        });
+        h.Action(QStringLiteral("&About"))->trigger();
+        QVERIFY(!about.isNull());
+        QStringList focused = events.Focused();
+        focused.removeAll(QStringLiteral("Orbet")); // the main window, once the box has gone
+        QCOMPARE(focused.mid(0, heard.size()), heard);
+        QCOMPARE(openAfterKeys, open);
+        QVERIFY(!about->isVisible());
+        // Shown again, it opens on OK, wherever the focus was when it was hidden.
+        WindowHarness::WhenModal([&](QWidget* modal) {
+            auto* button = qobject_cast<QPushButton*>(modal->focusWidget());
+            focusAgain = button != nullptr ? button->text() : QStringLiteral("not OK");
+            QTest::keyClick(modal, Qt::Key_Return);
+        });
+        h.Action(QStringLiteral("&About"))->trigger();
+        QCOMPARE(focusAgain, QStringLiteral("OK"));
     }
 };
 
