@@ -1,4 +1,5 @@
 #include "app/frmAbout.h"
+#include "platform/HelpViewer.h"
 #include "scores/ScoreRows.h"
 #include "scores/clsStatistics.h"
 #include "scores/frmNameInput.h"
@@ -11,7 +12,9 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 
 #include <memory>
 #include <tuple>
@@ -31,6 +34,25 @@ QString FocusName() {
 
 // What screen readers get from the dialogs, through Qt's accessibility interfaces and the
 // events its bridge would send them.
+// A help file of two short paragraphs, shown in the help window of an owner window.
+struct HelpWindow {
+    HelpWindow() {
+        QFile file(folder.filePath(QStringLiteral("help.html")));
+        if (file.open(QIODevice::WriteOnly)) {
+            file.write("<html><head><title>Test Help</title></head><body>"
+                       "<p>One two three.</p><p>Four five.</p></body></html>");
+        }
+        file.close();
+        owner.show();
+        HtmlHelp(&owner, file.fileName(), QString());
+        viewer = owner.findChild<QTextBrowser*>();
+    }
+
+    QTemporaryDir folder;
+    QWidget owner;
+    QPointer<QTextBrowser> viewer;
+};
+
 class TestDialogAccess : public QObject {
     Q_OBJECT
 
@@ -240,6 +262,28 @@ private slots:
         });
         h.Action(QStringLiteral("&About"))->trigger();
         QCOMPARE(focusAgain, QStringLiteral("OK"));
+    }
+
+    // Esc and Ctrl+W close the help window; other keys leave it open.
+    void helpWindowCloses_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("Esc") << int(Qt::Key_Escape) << int(Qt::NoModifier) << true;
+        QTest::newRow("Ctrl+W") << int(Qt::Key_W) << int(Qt::ControlModifier) << true;
+        QTest::newRow("W") << int(Qt::Key_W) << int(Qt::NoModifier) << false;
+        QTest::newRow("Down") << int(Qt::Key_Down) << int(Qt::NoModifier) << false;
+    }
+    void helpWindowCloses() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(bool, closes);
+        HelpWindow help;
+        QVERIFY(help.viewer != nullptr);
+        QVERIFY(QTest::qWaitForWindowActive(help.viewer));
+        QTest::keyClick(help.viewer, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCoreApplication::processEvents(); // a closed window is deleted later
+        QCOMPARE(help.viewer.isNull(), closes);
     }
 };
 
