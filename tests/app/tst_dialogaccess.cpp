@@ -47,6 +47,9 @@ struct HelpWindow {
         HtmlHelp(&owner, file.fileName(), QString());
         viewer = owner.findChild<QTextBrowser*>();
     }
+    QAccessibleTextInterface* Text() const {
+        return QAccessible::queryAccessibleInterface(viewer)->textInterface();
+    }
 
     QTemporaryDir folder;
     QWidget owner;
@@ -284,6 +287,89 @@ private slots:
         QTest::keyClick(help.viewer, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QCoreApplication::processEvents(); // a closed window is deleted later
         QCOMPARE(help.viewer.isNull(), closes);
+    }
+
+    // The help text is a document with a caret, read by character, word, line and paragraph.
+    void helpIsADocument_data() {
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<QString>("where"); // at, before or after
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("start");
+        const int line = QAccessible::LineBoundary;
+        const int word = QAccessible::WordBoundary;
+        const int character = QAccessible::CharBoundary;
+        // One two three.\nFour five.
+        QTest::newRow("character") << character << "at" << 1 << "n" << 1;
+        QTest::newRow("next character") << character << "after" << 1 << "e" << 2;
+        QTest::newRow("character before") << character << "before" << 1 << "O" << 0;
+        QTest::newRow("word with its blank") << word << "at" << 5 << "two " << 4;
+        QTest::newRow("next word") << word << "after" << 0 << "two " << 4;
+        QTest::newRow("word before") << word << "before" << 4 << "One " << 0;
+        QTest::newRow("last word") << word << "at" << 21 << "five" << 20;
+        QTest::newRow("line") << line << "at" << 5 << "One two three." << 0;
+        QTest::newRow("next line") << line << "after" << 5 << "Four five." << 15;
+        QTest::newRow("line before") << line << "before" << 16 << "One two three." << 0;
+        QTest::newRow("nothing before the first line") << line << "before" << 3 << "" << -1;
+        QTest::newRow("nothing after the last line") << line << "after" << 16 << "" << -1;
+        QTest::newRow("past the end") << line << "at" << 26 << "" << -1;
+        QTest::newRow("paragraph")
+            << int(QAccessible::ParagraphBoundary) << "at" << 17 << "Four five." << 15;
+        QTest::newRow("all") << int(QAccessible::NoBoundary) << "at" << 3
+                             << "One two three.\nFour five." << 0;
+    }
+    void helpIsADocument() {
+        QFETCH(int, unit);
+        QFETCH(QString, where);
+        QFETCH(int, offset);
+        QFETCH(QString, text);
+        QFETCH(int, start);
+        HelpWindow help;
+        QAccessibleInterface* document = QAccessible::queryAccessibleInterface(help.viewer);
+        QCOMPARE(document->role(), QAccessible::Document);
+        QCOMPARE(document->text(QAccessible::Name), QStringLiteral("Test Help"));
+        QVERIFY(document->state().readOnly);
+        QAccessibleTextInterface* reader = help.Text();
+        QVERIFY(reader != nullptr);
+        QCOMPARE(reader->characterCount(), 25);
+        int from = -2;
+        int to = -2;
+        const auto boundary = QAccessible::TextBoundaryType(unit);
+        const QString read = where == QLatin1String("at")
+                                 ? reader->textAtOffset(offset, boundary, &from, &to)
+                             : where == QLatin1String("before")
+                                 ? reader->textBeforeOffset(offset, boundary, &from, &to)
+                                 : reader->textAfterOffset(offset, boundary, &from, &to);
+        QCOMPARE(read, text);
+        QCOMPARE(from, start);
+        QCOMPARE(to, start == -1 ? -1 : start + int(text.size()));
+    }
+
+    // While a screen reader listens, Down moves a caret to the next line and the screen reader
+    // is told; without one, the help window behaves as it did, with no caret to show.
+    void helpCaretWhileListening_data() {
+        QTest::addColumn<bool>("listening");
+        QTest::addColumn<int>("caret"); // after Down
+        QTest::newRow("listening") << true << 15;
+        QTest::newRow("not listening") << false << 0;
+    }
+    void helpCaretWhileListening() {
+        QFETCH(bool, listening);
+        QFETCH(int, caret);
+        HelpWindow help;
+        QVERIFY(QTest::qWaitForWindowActive(help.viewer));
+        AccessibleEvents events;
+        QAccessible::setActive(listening); // as Qt's bridge tells it when a screen reader comes
+        const auto flags = help.viewer->textInteractionFlags();
+        QTest::keyClick(help.viewer, Qt::Key_Down);
+        const int moved = help.Text()->cursorPosition();
+        QAccessible::setActive(true);
+        QCOMPARE(moved, caret);
+        QCOMPARE(flags.testFlag(Qt::TextSelectableByKeyboard), listening);
+        if (!listening) {
+            QCOMPARE(flags, QTextBrowser().textInteractionFlags());
+        }
+        QCOMPARE(events.Moved(), listening ? QList<int>{15} : QList<int>());
     }
 };
 

@@ -31,10 +31,22 @@ public:
         return names;
     }
 
+    // Where the caret of a text was moved to, in order.
+    QList<int> Moved() const {
+        QList<int> offsets;
+        for (const Event& event : mEvents) {
+            if (event.type == QAccessible::TextCaretMoved) {
+                offsets << event.caret;
+            }
+        }
+        return offsets;
+    }
+
 private:
     struct Event {
         QAccessible::Event type;
         QString name;
+        int caret;
     };
     static QList<Event>*& Log() {
         static QList<Event>* log = nullptr;
@@ -43,7 +55,11 @@ private:
     static void Record(QAccessibleEvent* event) {
         QAccessibleInterface* target = event->accessibleInterface();
         if (Log() != nullptr && target != nullptr) {
-            Log()->append(Event{event->type(), target->text(QAccessible::Name)});
+            const int caret =
+                event->type() == QAccessible::TextCaretMoved
+                    ? static_cast<QAccessibleTextCursorEvent*>(event)->cursorPosition()
+                    : -1;
+            Log()->append(Event{event->type(), target->text(QAccessible::Name), caret});
         }
     }
 
