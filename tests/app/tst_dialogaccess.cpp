@@ -1,5 +1,6 @@
 #include "app/frmAbout.h"
 #include "platform/HelpViewer.h"
+#include "platform/MessageBox.h"
 #include "scores/ScoreRows.h"
 #include "scores/clsStatistics.h"
 #include "scores/frmNameInput.h"
@@ -34,6 +35,21 @@ QString FocusName() {
 
 // What screen readers get from the dialogs, through Qt's accessibility interfaces and the
 // events its bridge would send them.
+// The texts of the labels under an object that stand alone, as screen readers gather them to
+// read a message box: shown, and no label for anything else.
+QStringList LoneLabels(QAccessibleInterface* parent) {
+    QStringList texts;
+    for (int i = 0; i < parent->childCount(); ++i) {
+        QAccessibleInterface* child = parent->child(i);
+        if (child->role() == QAccessible::StaticText && !child->state().invisible &&
+            child->relations().isEmpty() && !child->text(QAccessible::Name).isEmpty()) {
+            texts << child->text(QAccessible::Name);
+        }
+        texts << LoneLabels(child);
+    }
+    return texts;
+}
+
 // A help file of two short paragraphs, shown in the help window of an owner window.
 struct HelpWindow {
     HelpWindow() {
@@ -370,6 +386,53 @@ private slots:
             QCOMPARE(flags, QTextBrowser().textInteractionFlags());
         }
         QCOMPARE(events.Moved(), listening ? QList<int>{15} : QList<int>());
+    }
+
+    // A message box is an alert named by its caption, whose text screen readers find in a
+    // label of its own and read when it opens, then its default button.
+    void messageBoxIsReadWhole_data() {
+        QTest::addColumn<QString>("prompt");
+        QTest::addColumn<uint>("buttons");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("read");    // the caption, then the text
+        QTest::addColumn<QString>("focused"); // the default button
+        QTest::newRow("question")
+            << "You have achieved a high score that places you at position 3\r\nin the High "
+               "Score table.\r\n\r\nDo you wish to add your name to the High Score table?"
+            << uint(MB_ICONQUESTION | MB_YESNO) << "HIGH SCORE"
+            << "HIGH SCORE: You have achieved a high score that places you at position 3\nin the "
+               "High Score table.\n\nDo you wish to add your name to the High Score table?"
+            << "Yes";
+        QTest::newRow("information") << "Game Over." << uint(MB_ICONINFORMATION) << "GAME OVER"
+                                     << "GAME OVER: Game Over."
+                                     << "OK";
+        QTest::newRow("no caption, no icon")
+            << "The name entered exceeds 25 characters." << uint(MB_OK) << ""
+            << QCoreApplication::applicationName() + ": The name entered exceeds 25 characters."
+            << "OK";
+    }
+    void messageBoxIsReadWhole() {
+        QFETCH(QString, prompt);
+        QFETCH(uint, buttons);
+        QFETCH(QString, caption);
+        QFETCH(QString, read);
+        QFETCH(QString, focused);
+        QWidget owner;
+        owner.show();
+        QString heard;
+        QString button;
+        WindowHarness::WhenModal([&](QWidget* modal) {
+            QAccessibleInterface* box = QAccessible::queryAccessibleInterface(modal);
+            QCOMPARE(box->role(), QAccessible::AlertMessage);
+            heard = box->text(QAccessible::Name) + QStringLiteral(": ") +
+                    LoneLabels(box).join(QStringLiteral(" | "));
+            auto* focus = qobject_cast<QPushButton*>(modal->focusWidget());
+            button = focus != nullptr ? focus->text().remove(QLatin1Char('&')) : QString();
+            QTest::keyClick(modal, Qt::Key_Escape);
+        });
+        MsgBox(&owner, prompt, buttons, caption);
+        QCOMPARE(heard, read);
+        QCOMPARE(button, focused);
     }
 };
 
