@@ -81,6 +81,10 @@ frmAbout::frmAbout(QWidget* owner)
         link->installEventFilter(this);
         SetColour(link, kBlue);
     }
+    // Tab reaches the version and the links, so that screen readers read them.
+    for (QLabel* label : {lblVersion, lblWebAddress, lblMailto}) {
+        label->setFocusPolicy(Qt::TabFocus);
+    }
     lblWebAddress->move(64, 112);
     lblMailto->move(64, 144);
     Rule(this, 64, 48, 392);
@@ -173,6 +177,11 @@ void frmAbout::mouseMoveEvent(QMouseEvent* event) {
 void frmAbout::focusInEvent(QFocusEvent* event) {
     Form_GotFocus();
     QDialog::focusInEvent(event);
+}
+
+void frmAbout::showEvent(QShowEvent* event) {
+    cmdOK->setFocus(); // at every showing, wherever Tab left the focus the last time
+    QDialog::showEvent(event);
 }
 
 void frmAbout::closeEvent(QCloseEvent* event) {

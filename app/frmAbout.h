@@ -6,7 +6,8 @@ class QLabel;
 class QPushButton;
 
 // The About box: icon, title, version, copyright, and two links that light up under the
-// pointer. OK hides the box for the next showing; the close box destroys it.
+// pointer. It opens with OK focused; Tab goes on to the version and the links. OK (Enter) hides
+// the box for the next showing, Esc does nothing; the close box destroys it.
 class frmAbout : public QDialog {
     Q_OBJECT
 
@@ -21,6 +22,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

@@ -1,8 +1,9 @@
 #include "platform/HelpViewer.h"
 
+#include "platform/HelpBrowser.h"
+
 #include <QFileInfo>
 #include <QPointer>
-#include <QTextBrowser>
 #include <QUrl>
 
 namespace {
@@ -16,7 +17,7 @@ QTextBrowser* ViewerFor(QWidget* window) {
     QPointer<QTextBrowser>& viewer = Viewer();
     if (viewer.isNull() || viewer->parentWidget() != window) {
         delete viewer.data();
-        viewer = new QTextBrowser(window);
+        viewer = new HelpBrowser(window);
         viewer->setWindowFlag(Qt::Window);
         viewer->setAttribute(Qt::WA_DeleteOnClose);
         viewer->setOpenExternalLinks(true);

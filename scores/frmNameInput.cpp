@@ -42,6 +42,7 @@ frmNameInput::frmNameInput(clsStatistics& statistics, QWidget* owner)
     cmdCancel->setGeometry(Twips(2760), Twips(600), Twips(975), Twips(375));
     cmdOK->setGeometry(Twips(3840), Twips(600), Twips(975), Twips(375));
     cmdOK->setDefault(true);
+    Label1->setBuddy(txtName); // screen readers name the field by its label
     setTabOrder(txtName, cmdCancel);
     setTabOrder(cmdCancel, cmdOK);
     txtName->setFocus();

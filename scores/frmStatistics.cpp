@@ -1,6 +1,7 @@
 #include "scores/frmStatistics.h"
 
 #include "platform/App.h"
+#include "scores/ScoreRows.h"
 #include "scores/clsStatistics.h"
 
 #include <QFrame>
@@ -57,7 +58,7 @@ frmStatistics::frmStatistics(const clsStatistics& statistics, QWidget* owner)
     imgOrbet->setGeometry(Twips(120), Twips(120), 32, 32);
     imgOrbet->setPixmap(App::Icon().pixmap(32, 32));
     imgOrbet->setVisible(false);
-    Label(this, QStringLiteral("High Scores"), Tahoma(15.75, true), 720, 120);
+    QLabel* heading = Label(this, QStringLiteral("High Scores"), Tahoma(15.75, true), 720, 120);
     Label(this, QStringLiteral("Rank"), Tahoma(9.75, true), 720, 840);
     Label(this, QStringLiteral("Player"), Tahoma(9.75, true), 1680, 840);
     Label(this, QStringLiteral("Score"), Tahoma(9.75, true), 3840, 840);
@@ -70,6 +71,10 @@ frmStatistics::frmStatistics(const clsStatistics& statistics, QWidget* owner)
         lblPlayer[row] = Cell(this, QStringLiteral("-"), 1680, top, 1995);
         lblScore[row] = Cell(this, QStringLiteral("0"), 3840, top, 735);
     }
+    // After OK in the Tab order; the window opens with OK focused, as before.
+    auto* rows = new ScoreRows(this, ROWS, [this](int row) { return RowText(row); });
+    rows->setGeometry(Twips(720), Twips(1200), Twips(4560 - 720), Twips(240 * ROWS));
+    heading->setBuddy(rows); // screen readers name the list by the heading
     cmdOK->setGeometry(Twips(3600), Twips(3840), Twips(975), Twips(375));
     cmdOK->setDefault(true);
     cmdOK->setFocus();
@@ -83,6 +88,7 @@ void frmStatistics::Form_Load() {
     for (size_t i = 0; i < lblPlayer.size(); ++i) {
         // A name wider than its column ends in an ellipsis; the whole name is its tooltip.
         const QString name = mStatistics.GetName(static_cast<int32_t>(i + 1));
+        mNames[i] = name;
         QLabel* label = lblPlayer[i];
         label->setText(label->fontMetrics().elidedText(name, Qt::ElideRight, label->width()));
         // A tooltip takes markup when it sees some: the name goes in as a paragraph of text.
@@ -91,6 +97,13 @@ void frmStatistics::Form_Load() {
     for (size_t i = 0; i < lblScore.size(); ++i) {
         lblScore[i]->setText(mStatistics.GetScore(static_cast<int32_t>(i + 1)));
     }
+}
+
+QString frmStatistics::RowText(int row) const {
+    const auto i = static_cast<size_t>(row);
+    // The whole name, as its tooltip has it, however narrow its column.
+    return tr("%1, %2, %3", "a High Score row read aloud: rank, player, score")
+        .arg(lblRank.at(i)->text(), mNames.at(i), lblScore.at(i)->text());
 }
 
 void frmStatistics::cmdOK_Click() {

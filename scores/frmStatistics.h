@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 
 #include <array>
 
@@ -20,11 +21,13 @@ public:
 private:
     void Form_Load();
     void cmdOK_Click();
+    QString RowText(int row) const; // as screen readers read it
 
     const clsStatistics& mStatistics;
     QLabel* imgOrbet;
     std::array<QLabel*, ROWS> lblRank{};
     std::array<QLabel*, ROWS> lblPlayer{};
     std::array<QLabel*, ROWS> lblScore{};
+    std::array<QString, ROWS> mNames; // whole, as read when the window was made
     QPushButton* cmdOK;
 };

@@ -31,7 +31,8 @@ A scenario is a text file with one step a line (# starts a comment):
     expect-not REGEX   ... and must not match
 
 The record has a line "> STEP" for each step, followed by what Orca spoke for it, one
-"SPEECH OUTPUT" a line. It ends with the program's fate and the expectations that failed.
+"SPEECH OUTPUT" a line (a text of several lines, such as a message box's, joined into one).
+It ends with the program's fate and the expectations that failed.
 Exit status: 0 when all is well, 1 when an expectation failed or the program crashed.
 """
 import os
@@ -45,12 +46,32 @@ import time
 QUIET = 0.8       # Orca has finished with a step once its debug file is this long still (s)
 STEP_LIMIT = 12.0  # a step whose speech goes on longer than this is a hang (s)
 # Orca writes the voice after the text: SPEECH OUTPUT: 'row 1, column 1, empty.'{'established': False}
-SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)'\s*(\{.*\})?\s*$")
+# A text of several lines goes on over the next lines of the debug file, each indented.
+SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)'\s*(\{.*\})?\s*$", re.DOTALL)
+SPEECH_LINES = 50  # a text still open after this many lines is not a text
 CELL = re.compile(r"row (\d+), column (\d+), (\w+)(?:, selected)?$")
 
 
 class Failure(Exception):
     pass
+
+
+def spoken(lines):
+    """The texts of the SPEECH OUTPUT entries among the debug file's lines, each on one line."""
+    said, entry, taken = [], None, 0
+    for line in lines:
+        if entry is not None and taken < SPEECH_LINES:
+            entry, taken = entry + "\n" + line, taken + 1
+        elif "SPEECH OUTPUT: '" in line:
+            entry, taken = line, 1
+        else:
+            entry = None
+            continue
+        match = SPEECH.search(entry)
+        if match:
+            said.append(re.sub(r"\s*\n\s*", " ", match.group(1)))
+            entry = None
+    return said
 
 
 class Session:
@@ -91,7 +112,7 @@ class Session:
         end = text.rfind(b"\n") + 1  # a line still being written waits for the next step
         self.offset += end
         lines = text[:end].decode("utf-8", "replace").splitlines()
-        return [m.group(1) for m in map(SPEECH.search, lines) if m]
+        return spoken(lines)
 
     def step(self, title, action=None):
         meanwhile = self.settle()  # said since the step before had fallen quiet

@@ -142,6 +142,39 @@ private slots:
         QCOMPARE(opened, QStringList(2, QStringLiteral("Open https://www.example.com/orbet")));
     }
 
+    // Tab's focus on the version or a link shows nothing there: only OK loses its focus mark.
+    void focusOnALabelShowsNothing_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("tabs");
+        QTest::newRow("version") << QStringLiteral("Version 1.1") << 1;
+        QTest::newRow("web address") << frmAbout::WebAddress() << 2;
+        QTest::newRow("e-mail address") << frmAbout::MailAddress() << 3;
+    }
+    void focusOnALabelShowsNothing() {
+        QFETCH(QString, text);
+        QFETCH(int, tabs);
+        WindowHarness h;
+        QImage before;
+        QImage after;
+        bool focused = false;
+        WindowHarness::WhenModal([&](QWidget* modal) {
+            QVERIFY(QTest::qWaitForWindowActive(modal));
+            QLabel* label = LabelWithText(modal, text);
+            const QRect around = label->geometry().adjusted(-3, -3, 3, 3);
+            before = modal->grab(around).toImage();
+            for (int i = 0; i < tabs; ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            }
+            focused = label->hasFocus();
+            after = modal->grab(around).toImage();
+            QTest::keyClick(modal, Qt::Key_Return);
+        });
+        h.Action(QStringLiteral("&About"))->trigger();
+        QVERIFY(focused);
+        QVERIFY(!before.isNull());
+        QCOMPARE(after, before);
+    }
+
     void okHidesAndTheCloseBoxDestroys() {
         WindowHarness h;
         QPointer<QWidget> first;

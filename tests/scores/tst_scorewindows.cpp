@@ -1,3 +1,4 @@
+#include "scores/ScoreRows.h"
 #include "scores/clsStatistics.h"
 #include "scores/frmNameInput.h"
 #include "scores/frmStatistics.h"
@@ -118,6 +119,38 @@ private slots:
         QTextDocument tip;
         tip.setHtml(player->toolTip());
         QCOMPARE(tip.toPlainText(), name);
+    }
+
+    // The rows' list paints nothing, focused or not, and the pointer goes through it to the
+    // rows, whose tooltips show whole names.
+    void highScoreRowsShowNothing_data() {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::newRow("at rest") << QList<int>{};
+        QTest::newRow("focused on the third row")
+            << QList<int>{Qt::Key_Tab, Qt::Key_Down, Qt::Key_Down};
+    }
+    void highScoreRowsShowNothing() {
+        QFETCH(QList<int>, keys);
+        IsolatedSettings settings;
+        IsolatedSettings::Write(QStringLiteral("Orbet Name/1"), QStringLiteral("Ann"));
+        clsStatistics statistics;
+        frmStatistics window(statistics, nullptr);
+        auto* rows = window.findChild<ScoreRows*>();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        rows->hide();
+        const QImage without = window.grab(rows->geometry()).toImage();
+        rows->show();
+        for (const int key : keys) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        }
+        QCOMPARE(window.grab(rows->geometry()).toImage(), without);
+        QLabel* player = nullptr;
+        for (QLabel* label : window.findChildren<QLabel*>()) {
+            player = label->text() == QLatin1String("Ann") ? label : player;
+        }
+        QVERIFY(player != nullptr);
+        QCOMPARE(window.childAt(player->geometry().center()), player);
     }
 
     void highScoreWindowHasPlainRulesAndNoIcon() {

@@ -1,0 +1,178 @@
+#include "scores/ScoreRows.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
+#include <QPointer>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// One row as a screen reader sees it: an item of the list, named by what the row shows.
+class RowAccessible : public QAccessibleInterface {
+public:
+    RowAccessible(ScoreRows* rows, int row) : mRows(rows), mRow(row) {}
+
+    bool isValid() const override { return !mRows.isNull(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return mRows ? mRows->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(mRows.data());
+    }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name && mRows ? mRows->RowText(mRow) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        if (!mRows) {
+            return {};
+        }
+        const QRect row = mRows->RowRect(mRow);
+        return QRect(mRows->mapToGlobal(row.topLeft()), row.size());
+    }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        if (!mRows) {
+            state.invalid = true;
+            return state;
+        }
+        state.focusable = true;
+        state.selectable = true;
+        state.selected = mRows->Current() == mRow;
+        state.focused = state.selected && mRows->hasFocus();
+        state.invisible = !mRows->isVisible();
+        return state;
+    }
+
+private:
+    QPointer<ScoreRows> mRows;
+    int mRow;
+};
+
+// The rows as a list of items, the current row holding the list's focus.
+class RowsAccessible : public QAccessibleWidget {
+public:
+    explicit RowsAccessible(ScoreRows* rows) : QAccessibleWidget(rows, QAccessible::List) {
+        for (int row = 0; row < rows->Rows(); ++row) {
+            mIds.push_back(QAccessible::registerAccessibleInterface(new RowAccessible(rows, row)));
+        }
+    }
+    ~RowsAccessible() override {
+        for (const QAccessible::Id id : mIds) {
+            QAccessible::deleteAccessibleInterface(id);
+        }
+    }
+    RowsAccessible(const RowsAccessible&) = delete;
+    RowsAccessible& operator=(const RowsAccessible&) = delete;
+
+    int childCount() const override { return static_cast<int>(mIds.size()); }
+    QAccessibleInterface* child(int index) const override {
+        return index >= 0 && index < childCount()
+                   ? QAccessible::accessibleInterface(mIds[static_cast<size_t>(index)])
+                   : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* item) const override {
+        for (int index = 0; index < childCount(); ++index) {
+            if (child(index) == item) {
+                return index;
+            }
+        }
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        for (int index = 0; index < childCount(); ++index) {
+            if (child(index)->rect().contains(x, y)) {
+                return child(index);
+            }
+        }
+        return nullptr;
+    }
+    QAccessibleInterface* focusChild() const override {
+        auto* rows = static_cast<ScoreRows*>(widget());
+        return rows->hasFocus() ? child(rows->Current()) : nullptr;
+    }
+
+private:
+    std::vector<QAccessible::Id> mIds;
+};
+
+QAccessibleInterface* RowsFactory(const QString&, QObject* object) {
+    auto* rows = qobject_cast<ScoreRows*>(object);
+    return rows != nullptr ? new RowsAccessible(rows) : nullptr;
+}
+
+} // namespace
+
+ScoreRows::ScoreRows(QWidget* parent, int rows, std::function<QString(int)> rowText)
+    : QWidget(parent), mRows(rows), mRowText(std::move(rowText)) {
+    static const bool installed = [] {
+        QAccessible::installFactory(RowsFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+    setFocusPolicy(Qt::TabFocus);
+    // The pointer reaches the rows beneath, and their tooltips, as if this were not there.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+QRect ScoreRows::RowRect(int row) const {
+    const int height = mRows > 0 ? this->height() / mRows : 0;
+    return QRect(0, row * height, width(), height);
+}
+
+void ScoreRows::keyPressEvent(QKeyEvent* event) {
+    if (event->modifiers() != Qt::NoModifier && event->modifiers() != Qt::KeypadModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Up:
+        SetCurrent(mCurrent - 1);
+        break;
+    case Qt::Key_Down:
+        SetCurrent(mCurrent + 1);
+        break;
+    case Qt::Key_Home:
+        SetCurrent(0);
+        break;
+    case Qt::Key_End:
+        SetCurrent(mRows - 1);
+        break;
+    default:
+        QWidget::keyPressEvent(event); // Enter and Esc go on to the window
+        return;
+    }
+    event->accept();
+}
+
+void ScoreRows::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    // Qt tells screen readers that this has the focus after this returns: the row follows.
+    QMetaObject::invokeMethod(this, &ScoreRows::RaiseFocus, Qt::QueuedConnection);
+}
+
+void ScoreRows::SetCurrent(int row) {
+    row = std::clamp(row, 0, std::max(mRows - 1, 0));
+    if (row == mCurrent) {
+        return;
+    }
+    mCurrent = row;
+    RaiseFocus();
+}
+
+void ScoreRows::RaiseFocus() {
+    if (!hasFocus() || !QAccessible::isActive()) {
+        return;
+    }
+    if (QAccessibleInterface* row = QAccessible::queryAccessibleInterface(this)->child(mCurrent)) {
+        QAccessibleEvent event(row, QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
+    }
+}

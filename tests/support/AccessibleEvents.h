@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QAccessible>
+#include <QList>
+#include <QStringList>
+
+// Records, for as long as it lives, the events Qt would send screen readers, where its bridge
+// to them would take them. Qt raises them only while its bridge is up and a screen reader
+// listens: run the test with tests/support/on_accessibility_bus.sh.
+class AccessibleEvents {
+public:
+    AccessibleEvents() {
+        Log() = &mEvents;
+        mPrevious = QAccessible::installUpdateHandler(&Record);
+    }
+    ~AccessibleEvents() {
+        QAccessible::installUpdateHandler(mPrevious);
+        Log() = nullptr;
+    }
+    AccessibleEvents(const AccessibleEvents&) = delete;
+    AccessibleEvents& operator=(const AccessibleEvents&) = delete;
+
+    // The names of the objects that were given the focus, in order.
+    QStringList Focused() const {
+        QStringList names;
+        for (const Event& event : mEvents) {
+            if (event.type == QAccessible::Focus) {
+                names << event.name;
+            }
+        }
+        return names;
+    }
+
+    // Where the caret of a text was moved to, in order.
+    QList<int> Moved() const {
+        QList<int> offsets;
+        for (const Event& event : mEvents) {
+            if (event.type == QAccessible::TextCaretMoved) {
+                offsets << event.caret;
+            }
+        }
+        return offsets;
+    }
+
+private:
+    struct Event {
+        QAccessible::Event type;
+        QString name;
+        int caret;
+    };
+    static QList<Event>*& Log() {
+        static QList<Event>* log = nullptr;
+        return log;
+    }
+    static void Record(QAccessibleEvent* event) {
+        QAccessibleInterface* target = event->accessibleInterface();
+        if (Log() != nullptr && target != nullptr) {
+            const int caret =
+                event->type() == QAccessible::TextCaretMoved
+                    ? static_cast<QAccessibleTextCursorEvent*>(event)->cursorPosition()
+                    : -1;
+            Log()->append(Event{event->type(), target->text(QAccessible::Name), caret});
+        }
+    }
+
+    QList<Event> mEvents;
+    QAccessible::UpdateHandler mPrevious = nullptr;
+};
