@@ -269,6 +269,8 @@ private slots:
         // Whenever the area has the keys again (after a box, a menu, another window), screen
         // readers are taken back to the cursor's cell. (Whether this display's focus leaves
         // the window for a box depends on its timing: the area is given the focus anew here.)
+        h.window->activateWindow(); // as a window manager does; this display has none
+        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
         const int before = log.Game().count(QStringLiteral("focus: row 2, column 1, empty"));
         h.window->Canvas()->clearFocus();
         h.window->Canvas()->setFocus(Qt::ActiveWindowFocusReason);

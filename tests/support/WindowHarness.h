@@ -32,8 +32,6 @@ struct WindowHarness {
         window = std::make_unique<frmMain>(frmMain::Services{statistics, help, random, sound});
         window->show();
         window->activateWindow(); // as a window manager would; a test display may have none
-        // The keys reach the board once its window has them.
-        [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(window.get());
     }
     ~WindowHarness() { SetMessageBoxAnswerer(nullptr); }
 
@@ -45,7 +43,6 @@ struct WindowHarness {
         window = std::make_unique<frmMain>(frmMain::Services{statistics, help, random, sound});
         window->show();
         window->activateWindow();
-        [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(window.get());
     }
 
     // What the game shows, as screen readers are told it.
