@@ -9,7 +9,6 @@
 #include "scores/clsStatistics.h"
 
 #include <QApplication>
-#include <QFileInfo>
 
 namespace Globals {
 
@@ -21,23 +20,13 @@ std::unique_ptr<RandomSource> gRandom;
 std::unique_ptr<SoundPlayer> gSoundPlayer;
 frmMain* gfrmMain = nullptr; // until it has closed
 
-// The help page in the player's language (orbet_de.html beside orbet.html), or in English.
-QString HelpPage() {
-    const QString language = Translations::Language();
-    if (!language.isEmpty()) {
-        const QString page = DataFile(QStringLiteral("orbet_%1.html").arg(language));
-        if (QFileInfo::exists(page)) {
-            return page;
-        }
-    }
-    return DataFile(QStringLiteral("orbet.html"));
-}
 } // namespace
 
 void Main() {
     gclsStatistics = std::make_unique<clsStatistics>();
     gclsHelp = std::make_unique<clsHelp>();
-    gclsHelp->setHelpFile(HelpPage());
+    // In the player's language where there is a page for it.
+    gclsHelp->setHelpFile(DataFileIn(QStringLiteral("orbet.html"), Translations::Language()));
     gRandom = std::make_unique<ClockRandomSource>();
     gSoundPlayer = std::make_unique<QtSoundPlayer>();
 

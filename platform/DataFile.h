@@ -7,3 +7,8 @@
 // once installed. Each file is looked for on its own.
 QString DataFile(const QString& name);
 QString DataFileFor(const QString& programFolder, const QString& name);
+
+// The data file in a language ("orbet_de.html" for "orbet.html" in "de") where there is one,
+// otherwise the file itself; no language, the file itself.
+QString DataFileIn(const QString& name, const QString& language);
+QString DataFileInFor(const QString& programFolder, const QString& name, const QString& language);

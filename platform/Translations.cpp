@@ -1,6 +1,7 @@
 #include "platform/Translations.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -28,11 +29,15 @@ std::unique_ptr<QTranslator> Orbet() {
 }
 
 QString Install(QCoreApplication& application) {
+    Loaded().clear();
     std::unique_ptr<QTranslator> ours = Orbet();
     if (ours == nullptr) {
         return {};
     }
-    const QString language = ours->language().replace(QLatin1Char('-'), QLatin1Char('_'));
+    // As the catalogue is named (orbet_de.qm, orbet_pt_BR.qm), which the help pages follow.
+    const QString language = QFileInfo(ours->filePath())
+                                 .completeBaseName()
+                                 .section(QLatin1Char('_'), 1, -1, QString::SectionSkipEmpty);
     // Qt's catalogue for the same language, where Qt has one; Orbet's own carries the few Qt
     // texts the game shows for a language Qt does not speak. Looked up last-installed first.
     auto* qt = new QTranslator(&application);

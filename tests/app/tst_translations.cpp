@@ -1,9 +1,12 @@
 #include "app/frmAbout.h"
+#include "platform/DataFile.h"
+#include "platform/Translations.h"
 #include "scores/frmNameInput.h"
 #include "scores/frmStatistics.h"
 #include "support/WindowHarness.h"
 
 #include <QAbstractButton>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QMenu>
@@ -188,6 +191,69 @@ class TestTranslations : public QObject {
     Q_OBJECT
 
 private slots:
+    // The player's language is taken from the locale as Qt takes it, with a region or
+    // without; the help page follows it, and a language Orbet does not speak stays English.
+    void loadsThePlayersLanguage_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<bool>("rightToLeft");
+        QTest::newRow("German in Germany") << "de_DE"
+                                           << "de"
+                                           << "orbet_de.html" << false;
+        QTest::newRow("French in Canada") << "fr_CA"
+                                          << "fr"
+                                          << "orbet_fr.html" << false;
+        QTest::newRow("Dutch") << "nl_NL"
+                               << "nl"
+                               << "orbet_nl.html" << false;
+        QTest::newRow("Portuguese in Brazil") << "pt_BR"
+                                              << "pt_BR"
+                                              << "orbet_pt_BR.html" << false;
+        QTest::newRow("Chinese in China") << "zh_CN"
+                                          << "zh_CN"
+                                          << "orbet_zh_CN.html" << false;
+        QTest::newRow("Arabic in Egypt") << "ar_EG"
+                                         << "ar"
+                                         << "orbet_ar.html" << true;
+        QTest::newRow("Hebrew") << "he_IL"
+                                << "he"
+                                << "orbet_he.html" << true;
+        QTest::newRow("English") << "en_US"
+                                 << "en"
+                                 << "orbet.html" << false;
+        QTest::newRow("Swedish, not spoken") << "sv_SE"
+                                             << ""
+                                             << "orbet.html" << false;
+        QTest::newRow("Portuguese in Portugal, not spoken") << "pt_PT"
+                                                            << ""
+                                                            << "orbet.html" << false;
+        QTest::newRow("the C locale") << "C"
+                                      << ""
+                                      << "orbet.html" << false;
+    }
+    void loadsThePlayersLanguage() {
+        QFETCH(QString, locale);
+        QFETCH(QString, language);
+        QFETCH(QString, page);
+        QFETCH(bool, rightToLeft);
+        const QLocale before;
+        QLocale::setDefault(QLocale(locale));
+        QCOMPARE(Translations::Install(*qApp), language);
+        QCOMPARE(Translations::Language(), language);
+        QCOMPARE(QGuiApplication::layoutDirection() == Qt::RightToLeft, rightToLeft);
+        const QString file = DataFileInFor(QStringLiteral(ORBET_DATA_DIR),
+                                           QStringLiteral("orbet.html"), Translations::Language());
+        for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        QLocale::setDefault(before);
+        QCOMPARE(QFileInfo(file).fileName(), page);
+        QVERIFY2(QFileInfo::exists(file), qPrintable(file)); // beside the program
+    }
+
     void everyTextFits_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<bool>("fits");
