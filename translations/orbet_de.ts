@@ -5,7 +5,7 @@
     <name>App</name>
     <message>
         <source>Copyright © 2026 %1. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>© 2026 %1. Alle Rechte vorbehalten.</translation>
     </message>
 </context>
 <context>
@@ -13,150 +13,151 @@
     <message>
         <source>Orbet, a puzzle game: line up five or more balls of one colour to clear them from the board.
 The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orbet, ein Denkspiel: Bringe fünf oder mehr Kugeln einer Farbe in eine Linie, um sie vom Spielfeld zu räumen.
+Wie man spielt, steht in der Handbuchseite orbet(6) und im Hilfe-Menü des Spiels.</translation>
     </message>
     <message>
         <source>Shows this help and ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt diese Hilfe an und beendet sich.</translation>
     </message>
     <message>
         <source>Shows the version and ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt die Version an und beendet sich.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwartetes Argument „%1“.</translation>
     </message>
 </context>
 <context>
     <name>GameAccessible</name>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeld</translation>
     </message>
     <message>
         <source>column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte %1</translation>
     </message>
     <message>
         <source>row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Play area</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielbereich</translation>
     </message>
 </context>
 <context>
     <name>GameNarration</name>
     <message>
         <source>red</source>
-        <translation type="unfinished"></translation>
+        <translation>rot</translation>
     </message>
     <message>
         <source>blue</source>
-        <translation type="unfinished"></translation>
+        <translation>blau</translation>
     </message>
     <message>
         <source>green</source>
-        <translation type="unfinished"></translation>
+        <translation>grün</translation>
     </message>
     <message>
         <source>yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>gelb</translation>
     </message>
     <message>
         <source>cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>cyan</translation>
     </message>
     <message>
         <source>magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>magenta</translation>
     </message>
     <message>
         <source>orange</source>
-        <translation type="unfinished"></translation>
+        <translation>orange</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>leer</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1, Spalte %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1, selected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ausgewählt</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3</translation>
     </message>
     <message numerus="yes">
         <source>new balls: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Neue Kugel: %1</numerusform>
+            <numerusform>Neue Kugeln: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>new game</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Spiel</translation>
     </message>
     <message>
         <source>%1 ball at %2 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Kugel ausgewählt: %1 in %2</translation>
     </message>
     <message>
         <source>%1 ball at %2 put back</source>
-        <translation type="unfinished"></translation>
+        <translation>Kugel abgelegt: %1 in %2</translation>
     </message>
     <message>
         <source>moved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach %1 gezogen</translation>
     </message>
     <message>
         <source>no route</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Weg</translation>
     </message>
     <message>
         <source>%1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in %2</translation>
     </message>
     <message>
         <source>game over, final score %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel vorbei, Endstand %1 Punkte</translation>
     </message>
     <message>
         <source>next: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Nächstes: %1</translation>
     </message>
     <message>
         <source>. </source>
-        <translation type="unfinished"></translation>
+        <translation>. </translation>
     </message>
     <message>
         <source>.</source>
-        <translation type="unfinished"></translation>
+        <translation>.</translation>
     </message>
     <message numerus="yes">
         <source>%n balls removed, %1 points, score %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Kugel entfernt, %1 Punkte, Stand %2</numerusform>
+            <numerusform>%n Kugeln entfernt, %1 Punkte, Stand %2</numerusform>
         </translation>
     </message>
 </context>
@@ -164,11 +165,11 @@ The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source
     <name>HelpViewer</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>The help file %1 could not be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfedatei %1 wurde nicht gefunden.</translation>
     </message>
 </context>
 <context>
@@ -243,145 +244,151 @@ The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source
     <name>TitleBar</name>
     <message>
         <source>Minimise</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimieren</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>WindowSystem</name>
     <message>
         <source>no window system could be reached; Orbet needs a graphical desktop session (DISPLAY or WAYLAND_DISPLAY).</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Fenstersystem erreichbar; Orbet braucht eine grafische Desktop-Sitzung (DISPLAY oder WAYLAND_DISPLAY).</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Über %1</translation>
     </message>
     <message>
         <source>Version %1.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2</translation>
     </message>
     <message>
         <source>Revision %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Revision %1</translation>
     </message>
     <message>
         <source>For further information:</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Informationen:</translation>
     </message>
     <message>
         <source>Send questions and comments to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen und Anregungen bitte an:</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Next Move:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Zug:</translation>
     </message>
     <message>
         <source>Your Score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Punkte:</translation>
     </message>
     <message>
         <source>High Score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rekord:</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spiel</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu</translation>
     </message>
     <message>
         <source>&amp;High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestenliste</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ton</translation>
     </message>
     <message>
         <source>Sh&amp;apes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Formen</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;eenden</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Orbet</translation>
     </message>
     <message>
         <source>Game Over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel ist vorbei.</translation>
     </message>
     <message>
         <source>GAME OVER</source>
-        <translation type="unfinished"></translation>
+        <translation>SPIEL VORBEI</translation>
     </message>
     <message>
         <source>You have achieved a high score that places you at position %1<byte value="xd"/>
 in the High Score table.<byte value="xd"/>
 <byte value="xd"/>
 Do you wish to add your name to the High Score table?</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit deinen Punkten stehst du auf Platz %1<byte value="xd"/>
+der Bestenliste.<byte value="xd"/>
+<byte value="xd"/>
+Möchtest du deinen Namen in die Bestenliste eintragen?</translation>
     </message>
     <message>
         <source>HIGH SCORE</source>
-        <translation type="unfinished"></translation>
+        <translation>BESTENLISTE</translation>
     </message>
 </context>
 <context>
     <name>frmNameInput</name>
     <message>
         <source>Enter Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Name:</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbruch</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>High Score Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag in die Bestenliste</translation>
     </message>
     <message>
         <source>You did not enter a name.<byte value="xd"/>
 <byte value="xd"/>
 Are you sure that you do not wish to enter your name into the<byte value="xd"/>
 High Score table?</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast keinen Namen eingegeben.<byte value="xd"/>
+<byte value="xd"/>
+Möchtest du deinen Namen wirklich nicht in die<byte value="xd"/>
+Bestenliste eintragen?</translation>
     </message>
     <message>
         <source>CONFIRMATION</source>
-        <translation type="unfinished"></translation>
+        <translation>BESTÄTIGUNG</translation>
     </message>
     <message>
         <source>Your score could not be saved.<byte value="xd"/>
@@ -389,15 +396,23 @@ High Score table?</source>
 The High Score table is kept in<byte value="xd"/>
 %1<byte value="xd"/>
 and that file could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Punkte konnten nicht gespeichert werden.<byte value="xd"/>
+<byte value="xd"/>
+Die Bestenliste wird in der Datei<byte value="xd"/>
+%1<byte value="xd"/>
+geführt, und diese Datei ließ sich nicht schreiben.</translation>
     </message>
     <message numerus="yes">
         <source>The name entered exceeds %n characters.<byte value="xd"/>
 <byte value="xd"/>
 Please shorten it so that you name can be entered into the High Score table.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Der Name ist länger als %n Zeichen.<byte value="xd"/>
+<byte value="xd"/>
+Bitte kürze ihn, damit er in die Bestenliste eingetragen werden kann.</numerusform>
+            <numerusform>Der Name ist länger als %n Zeichen.<byte value="xd"/>
+<byte value="xd"/>
+Bitte kürze ihn, damit er in die Bestenliste eingetragen werden kann.</numerusform>
         </translation>
     </message>
 </context>
@@ -405,32 +420,32 @@ Please shorten it so that you name can be entered into the High Score table.</so
     <name>frmStatistics</name>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Orbet High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Orbet-Bestenliste</translation>
     </message>
     <message>
         <source>High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestenliste</translation>
     </message>
     <message>
         <source>Rank</source>
-        <translation type="unfinished"></translation>
+        <translation>Platz</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
         <comment>a High Score row read aloud: rank, player, score</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3</translation>
     </message>
 </context>
 </TS>

@@ -5,7 +5,7 @@
     <name>App</name>
     <message>
         <source>Copyright © 2026 %1. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>© 2026 %1. Todos los derechos reservados.</translation>
     </message>
 </context>
 <context>
@@ -13,150 +13,151 @@
     <message>
         <source>Orbet, a puzzle game: line up five or more balls of one colour to clear them from the board.
 The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orbet, un juego de lógica: alinea cinco o más bolas del mismo color para quitarlas del tablero.
+La página de manual orbet(6) y el menú Ayuda del juego explican cómo jugar.</translation>
     </message>
     <message>
         <source>Shows this help and ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra esta ayuda y termina.</translation>
     </message>
     <message>
         <source>Shows the version and ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la versión y termina.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Argumento inesperado «%1».</translation>
     </message>
 </context>
 <context>
     <name>GameAccessible</name>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablero</translation>
     </message>
     <message>
         <source>column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>columna %1</translation>
     </message>
     <message>
         <source>row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fila %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Play area</source>
-        <translation type="unfinished"></translation>
+        <translation>Área de juego</translation>
     </message>
 </context>
 <context>
     <name>GameNarration</name>
     <message>
         <source>red</source>
-        <translation type="unfinished"></translation>
+        <translation>roja</translation>
     </message>
     <message>
         <source>blue</source>
-        <translation type="unfinished"></translation>
+        <translation>azul</translation>
     </message>
     <message>
         <source>green</source>
-        <translation type="unfinished"></translation>
+        <translation>verde</translation>
     </message>
     <message>
         <source>yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>amarilla</translation>
     </message>
     <message>
         <source>cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>cian</translation>
     </message>
     <message>
         <source>magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>magenta</translation>
     </message>
     <message>
         <source>orange</source>
-        <translation type="unfinished"></translation>
+        <translation>naranja</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>vacía</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>fila %1, columna %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1, selected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, seleccionada</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3</translation>
     </message>
     <message numerus="yes">
         <source>new balls: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Bola nueva: %1</numerusform>
+            <numerusform>Bolas nuevas: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>new game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva partida</translation>
     </message>
     <message>
         <source>%1 ball at %2 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Bola %1 seleccionada en %2</translation>
     </message>
     <message>
         <source>%1 ball at %2 put back</source>
-        <translation type="unfinished"></translation>
+        <translation>Bola %1 soltada en %2</translation>
     </message>
     <message>
         <source>moved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Movida a %1</translation>
     </message>
     <message>
         <source>no route</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay camino</translation>
     </message>
     <message>
         <source>%1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en %2</translation>
     </message>
     <message>
         <source>game over, final score %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de la partida, puntuación final %1</translation>
     </message>
     <message>
         <source>next: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguientes: %1</translation>
     </message>
     <message>
         <source>. </source>
-        <translation type="unfinished"></translation>
+        <translation>. </translation>
     </message>
     <message>
         <source>.</source>
-        <translation type="unfinished"></translation>
+        <translation>.</translation>
     </message>
     <message numerus="yes">
         <source>%n balls removed, %1 points, score %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n bola eliminada, %1 puntos, puntuación %2</numerusform>
+            <numerusform>%n bolas eliminadas, %1 puntos, puntuación %2</numerusform>
         </translation>
     </message>
 </context>
@@ -164,11 +165,11 @@ The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source
     <name>HelpViewer</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>The help file %1 could not be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el archivo de ayuda %1.</translation>
     </message>
 </context>
 <context>
@@ -243,145 +244,151 @@ The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source
     <name>TitleBar</name>
     <message>
         <source>Minimise</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>WindowSystem</name>
     <message>
         <source>no window system could be reached; Orbet needs a graphical desktop session (DISPLAY or WAYLAND_DISPLAY).</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo conectar con ningún sistema de ventanas; Orbet necesita una sesión de escritorio gráfica (DISPLAY o WAYLAND_DISPLAY).</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished">Aceptar</translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de %1</translation>
     </message>
     <message>
         <source>Version %1.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1.%2</translation>
     </message>
     <message>
         <source>Revision %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Revisión %1</translation>
     </message>
     <message>
         <source>For further information:</source>
-        <translation type="unfinished"></translation>
+        <translation>Más información:</translation>
     </message>
     <message>
         <source>Send questions and comments to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Envía tus preguntas y comentarios a:</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Next Move:</source>
-        <translation type="unfinished"></translation>
+        <translation>Próxima jugada:</translation>
     </message>
     <message>
         <source>Your Score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu puntuación:</translation>
     </message>
     <message>
         <source>High Score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Récord:</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Juego</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva partida</translation>
     </message>
     <message>
         <source>&amp;High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Récords</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sonido</translation>
     </message>
     <message>
         <source>Sh&amp;apes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Formas</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa&amp;lir</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contenido</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Orbet</translation>
     </message>
     <message>
         <source>Game Over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de la partida.</translation>
     </message>
     <message>
         <source>GAME OVER</source>
-        <translation type="unfinished"></translation>
+        <translation>FIN DE LA PARTIDA</translation>
     </message>
     <message>
         <source>You have achieved a high score that places you at position %1<byte value="xd"/>
 in the High Score table.<byte value="xd"/>
 <byte value="xd"/>
 Do you wish to add your name to the High Score table?</source>
-        <translation type="unfinished"></translation>
+        <translation>Has conseguido una puntuación que te coloca en el puesto %1<byte value="xd"/>
+de la tabla de récords.<byte value="xd"/>
+<byte value="xd"/>
+¿Quieres añadir tu nombre a la tabla de récords?</translation>
     </message>
     <message>
         <source>HIGH SCORE</source>
-        <translation type="unfinished"></translation>
+        <translation>RÉCORD</translation>
     </message>
 </context>
 <context>
     <name>frmNameInput</name>
     <message>
         <source>Enter Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu nombre:</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>High Score Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo récord</translation>
     </message>
     <message>
         <source>You did not enter a name.<byte value="xd"/>
 <byte value="xd"/>
 Are you sure that you do not wish to enter your name into the<byte value="xd"/>
 High Score table?</source>
-        <translation type="unfinished"></translation>
+        <translation>No has escrito ningún nombre.<byte value="xd"/>
+<byte value="xd"/>
+¿Seguro que no quieres añadir tu nombre a la<byte value="xd"/>
+tabla de récords?</translation>
     </message>
     <message>
         <source>CONFIRMATION</source>
-        <translation type="unfinished"></translation>
+        <translation>CONFIRMACIÓN</translation>
     </message>
     <message>
         <source>Your score could not be saved.<byte value="xd"/>
@@ -389,15 +396,23 @@ High Score table?</source>
 The High Score table is kept in<byte value="xd"/>
 %1<byte value="xd"/>
 and that file could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar tu puntuación.<byte value="xd"/>
+<byte value="xd"/>
+La tabla de récords se guarda en<byte value="xd"/>
+%1<byte value="xd"/>
+y no se pudo escribir en ese archivo.</translation>
     </message>
     <message numerus="yes">
         <source>The name entered exceeds %n characters.<byte value="xd"/>
 <byte value="xd"/>
 Please shorten it so that you name can be entered into the High Score table.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>El nombre tiene más de %n carácter.<byte value="xd"/>
+<byte value="xd"/>
+Acórtalo para poder añadirlo a la tabla de récords.</numerusform>
+            <numerusform>El nombre tiene más de %n caracteres.<byte value="xd"/>
+<byte value="xd"/>
+Acórtalo para poder añadirlo a la tabla de récords.</numerusform>
         </translation>
     </message>
 </context>
@@ -405,32 +420,32 @@ Please shorten it so that you name can be entered into the High Score table.</so
     <name>frmStatistics</name>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>Orbet High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Récords de Orbet</translation>
     </message>
     <message>
         <source>High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Récords</translation>
     </message>
     <message>
         <source>Rank</source>
-        <translation type="unfinished"></translation>
+        <translation>Puesto</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
         <comment>a High Score row read aloud: rank, player, score</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3</translation>
     </message>
 </context>
 </TS>

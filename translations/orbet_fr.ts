@@ -5,7 +5,7 @@
     <name>App</name>
     <message>
         <source>Copyright © 2026 %1. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 %1. Tous droits réservés.</translation>
     </message>
 </context>
 <context>
@@ -13,150 +13,151 @@
     <message>
         <source>Orbet, a puzzle game: line up five or more balls of one colour to clear them from the board.
 The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orbet, un jeu de réflexion&#xa0;: alignez cinq boules ou plus d’une même couleur pour les retirer du plateau.
+La page de manuel orbet(6) et le menu Aide du jeu expliquent comment jouer.</translation>
     </message>
     <message>
         <source>Shows this help and ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche cette aide et quitte.</translation>
     </message>
     <message>
         <source>Shows the version and ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche la version et quitte.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
     <name>GameAccessible</name>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Plateau</translation>
     </message>
     <message>
         <source>column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>colonne %1</translation>
     </message>
     <message>
         <source>row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Play area</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone de jeu</translation>
     </message>
 </context>
 <context>
     <name>GameNarration</name>
     <message>
         <source>red</source>
-        <translation type="unfinished"></translation>
+        <translation>rouge</translation>
     </message>
     <message>
         <source>blue</source>
-        <translation type="unfinished"></translation>
+        <translation>bleue</translation>
     </message>
     <message>
         <source>green</source>
-        <translation type="unfinished"></translation>
+        <translation>verte</translation>
     </message>
     <message>
         <source>yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>jaune</translation>
     </message>
     <message>
         <source>cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>cyan</translation>
     </message>
     <message>
         <source>magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>magenta</translation>
     </message>
     <message>
         <source>orange</source>
-        <translation type="unfinished"></translation>
+        <translation>orange</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>vide</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1, colonne %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1, selected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, sélectionnée</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3</translation>
     </message>
     <message numerus="yes">
         <source>new balls: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nouvelle boule&#xa0;: %1</numerusform>
+            <numerusform>Nouvelles boules&#xa0;: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>new game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle partie</translation>
     </message>
     <message>
         <source>%1 ball at %2 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Boule %1 sélectionnée en %2</translation>
     </message>
     <message>
         <source>%1 ball at %2 put back</source>
-        <translation type="unfinished"></translation>
+        <translation>Boule %1 reposée en %2</translation>
     </message>
     <message>
         <source>moved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacée en %1</translation>
     </message>
     <message>
         <source>no route</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de chemin</translation>
     </message>
     <message>
         <source>%1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en %2</translation>
     </message>
     <message>
         <source>game over, final score %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie terminée, score final %1</translation>
     </message>
     <message>
         <source>next: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensuite&#xa0;: %1</translation>
     </message>
     <message>
         <source>. </source>
-        <translation type="unfinished"></translation>
+        <translation>. </translation>
     </message>
     <message>
         <source>.</source>
-        <translation type="unfinished"></translation>
+        <translation>.</translation>
     </message>
     <message numerus="yes">
         <source>%n balls removed, %1 points, score %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n boule retirée, %1 points, score %2</numerusform>
+            <numerusform>%n boules retirées, %1 points, score %2</numerusform>
         </translation>
     </message>
 </context>
@@ -164,11 +165,11 @@ The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source
     <name>HelpViewer</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>The help file %1 could not be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d’aide %1 est introuvable.</translation>
     </message>
 </context>
 <context>
@@ -243,145 +244,151 @@ The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source
     <name>TitleBar</name>
     <message>
         <source>Minimise</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>WindowSystem</name>
     <message>
         <source>no window system could be reached; Orbet needs a graphical desktop session (DISPLAY or WAYLAND_DISPLAY).</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun système de fenêtres n’est joignable&#xa0;; Orbet a besoin d’une session de bureau graphique (DISPLAY ou WAYLAND_DISPLAY).</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos d’%1</translation>
     </message>
     <message>
         <source>Version %1.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2</translation>
     </message>
     <message>
         <source>Revision %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Révision %1</translation>
     </message>
     <message>
         <source>For further information:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour en savoir plus&#xa0;:</translation>
     </message>
     <message>
         <source>Send questions and comments to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyez vos questions et remarques à&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Next Move:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prochain coup&#xa0;:</translation>
     </message>
     <message>
         <source>Your Score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre score&#xa0;:</translation>
     </message>
     <message>
         <source>High Score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleur score&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jeu</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle partie</translation>
     </message>
     <message>
         <source>&amp;High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Meilleurs scores</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Son</translation>
     </message>
     <message>
         <source>Sh&amp;apes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Formes</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommaire</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos d’Orbet</translation>
     </message>
     <message>
         <source>Game Over.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie est terminée.</translation>
     </message>
     <message>
         <source>GAME OVER</source>
-        <translation type="unfinished"></translation>
+        <translation>FIN DE PARTIE</translation>
     </message>
     <message>
         <source>You have achieved a high score that places you at position %1<byte value="xd"/>
 in the High Score table.<byte value="xd"/>
 <byte value="xd"/>
 Do you wish to add your name to the High Score table?</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre score vous classe au rang %1<byte value="xd"/>
+du tableau des meilleurs scores.<byte value="xd"/>
+<byte value="xd"/>
+Voulez-vous inscrire votre nom au tableau des meilleurs scores&#xa0;?</translation>
     </message>
     <message>
         <source>HIGH SCORE</source>
-        <translation type="unfinished"></translation>
+        <translation>MEILLEUR SCORE</translation>
     </message>
 </context>
 <context>
     <name>frmNameInput</name>
     <message>
         <source>Enter Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre nom&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>High Score Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau meilleur score</translation>
     </message>
     <message>
         <source>You did not enter a name.<byte value="xd"/>
 <byte value="xd"/>
 Are you sure that you do not wish to enter your name into the<byte value="xd"/>
 High Score table?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n’avez saisi aucun nom.<byte value="xd"/>
+<byte value="xd"/>
+Voulez-vous vraiment renoncer à inscrire votre nom au<byte value="xd"/>
+tableau des meilleurs scores&#xa0;?</translation>
     </message>
     <message>
         <source>CONFIRMATION</source>
-        <translation type="unfinished"></translation>
+        <translation>CONFIRMATION</translation>
     </message>
     <message>
         <source>Your score could not be saved.<byte value="xd"/>
@@ -389,15 +396,23 @@ High Score table?</source>
 The High Score table is kept in<byte value="xd"/>
 %1<byte value="xd"/>
 and that file could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre score n’a pas pu être enregistré.<byte value="xd"/>
+<byte value="xd"/>
+Le tableau des meilleurs scores est conservé dans<byte value="xd"/>
+%1<byte value="xd"/>
+et ce fichier n’a pas pu être écrit.</translation>
     </message>
     <message numerus="yes">
         <source>The name entered exceeds %n characters.<byte value="xd"/>
 <byte value="xd"/>
 Please shorten it so that you name can be entered into the High Score table.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Le nom saisi dépasse %n caractère.<byte value="xd"/>
+<byte value="xd"/>
+Raccourcissez-le pour pouvoir l’inscrire au tableau des meilleurs scores.</numerusform>
+            <numerusform>Le nom saisi dépasse %n caractères.<byte value="xd"/>
+<byte value="xd"/>
+Raccourcissez-le pour pouvoir l’inscrire au tableau des meilleurs scores.</numerusform>
         </translation>
     </message>
 </context>
@@ -405,32 +420,32 @@ Please shorten it so that you name can be entered into the High Score table.</so
     <name>frmStatistics</name>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Orbet High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs scores d’Orbet</translation>
     </message>
     <message>
         <source>High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs scores</translation>
     </message>
     <message>
         <source>Rank</source>
-        <translation type="unfinished"></translation>
+        <translation>Rang</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
         <comment>a High Score row read aloud: rank, player, score</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3</translation>
     </message>
 </context>
 </TS>
