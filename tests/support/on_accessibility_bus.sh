@@ -16,4 +16,9 @@ for _ in $(seq 50); do
         >/dev/null 2>&1 && break
     sleep 0.1
 done
+# Under the sanitizers: the system's keyboard library reads past the end of a string it hands
+# to strndup as it opens an X display, which strict string checks stop.
+if [ -n "${ASAN_OPTIONS:-}" ]; then
+    export ASAN_OPTIONS="${ASAN_OPTIONS//strict_string_checks=1/strict_string_checks=0}"
+fi
 QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$@"
