@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "platform/Translations.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -19,16 +21,23 @@ const char* const kQtOptionsWithValue[] = {
     "dialogs",     "fontengine",         "qmljsdebugger"};
 const char* const kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
+QString Tr(const char* text) {
+    return QCoreApplication::translate("CommandLine", text);
+}
+
 void Describe(QCommandLineParser& parser) {
-    parser.setApplicationDescription(QStringLiteral(
-        "Orbet, a puzzle game: line up five or more balls of one colour to clear them from the "
-        "board.\nThe manual page orbet(6) and the game's Help menu tell how to play."));
+    parser.setApplicationDescription(Tr(QT_TRANSLATE_NOOP(
+        "CommandLine", "Orbet, a puzzle game: line up five or more balls of one colour to "
+                       "clear them from the board.\nThe manual page orbet(6) and the "
+                       "game's Help menu tell how to play.")));
     // Qt's own options are single words after a single dash (-platform, -style).
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
-                                        QStringLiteral("Shows this help and ends.")));
-    parser.addOption(QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
-                                        QStringLiteral("Shows the version and ends.")));
+    parser.addOption(
+        QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
+                           Tr(QT_TRANSLATE_NOOP("CommandLine", "Shows this help and ends."))));
+    parser.addOption(
+        QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
+                           Tr(QT_TRANSLATE_NOOP("CommandLine", "Shows the version and ends."))));
     for (const char* name : kQtOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -59,24 +68,31 @@ std::optional<int> Answer(int argc, char** argv) {
     }
     QCommandLineParser parser;
     Describe(parser);
-    QString error;
-    if (!parser.parse(arguments)) {
-        error = parser.errorText();
-    } else if (parser.isSet(QStringLiteral("help"))) {
-        const QCoreApplication application(argc, argv); // the usage names the program
-        std::fputs(qPrintable(parser.helpText()), stdout);
-        return 0;
-    } else if (parser.isSet(QStringLiteral("version"))) {
+    const bool understood = parser.parse(arguments);
+    if (understood && parser.isSet(QStringLiteral("version"))) {
         std::fputs(qPrintable(Version()), stdout);
         return 0;
-    } else if (!parser.positionalArguments().isEmpty()) {
-        error =
-            QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
-    } else {
+    }
+    const bool help = understood && parser.isSet(QStringLiteral("help"));
+    if (understood && !help && parser.positionalArguments().isEmpty()) {
         return std::nullopt;
     }
-    const QCoreApplication application(argc, argv);
-    std::fprintf(stderr, "orbet: %s\n\n%s", qPrintable(error), qPrintable(parser.helpText()));
+    // Told in the player's language: the usage names the program, the catalogues need an
+    // application to go into.
+    QCoreApplication application(argc, argv);
+    Translations::Install(application);
+    QCommandLineParser told;
+    Describe(told);
+    told.parse(arguments);
+    if (help) {
+        std::fputs(qPrintable(told.helpText()), stdout);
+        return 0;
+    }
+    const QString error = !understood
+                              ? told.errorText()
+                              : Tr(QT_TRANSLATE_NOOP("CommandLine", "Unexpected argument '%1'."))
+                                    .arg(told.positionalArguments().first());
+    std::fprintf(stderr, "orbet: %s\n\n%s", qPrintable(error), qPrintable(told.helpText()));
     return kUsageError;
 }
 

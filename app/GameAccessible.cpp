@@ -1,6 +1,7 @@
 #include "app/GameAccessible.h"
 
 #include "app/GameArea.h"
+#include "app/GameNarration.h"
 #include "board/BoardGeometry.h"
 #include "platform/WindowSurface.h"
 
@@ -13,13 +14,6 @@
 #include <utility>
 
 namespace {
-
-QString ColourName(int32_t colour) {
-    static const std::array<const char*, 7> names{"red",  "blue",    "green", "yellow",
-                                                  "cyan", "magenta", "orange"};
-    return colour >= 0 && colour < 7 ? QString::fromLatin1(names[static_cast<size_t>(colour)])
-                                     : QStringLiteral("empty");
-}
 
 // What the area shows and the labels that name its parts; a child of the area, so it goes
 // with it.
@@ -40,10 +34,12 @@ public:
 
     GameFacts Facts() const {
         GameFacts facts = mFacts ? mFacts() : GameFacts{};
-        facts.cursor = mArea.CursorCell();
+        facts.cursor = mArea.CursorPlace();
+        facts.part = static_cast<int32_t>(mArea.FocusedPart());
         return facts;
     }
-    QLabel* Label(size_t which) const { return mLabels.at(which); }
+    // The label above a part of the side panel, 0 to 2 from the top.
+    QLabel* LabelWidget(size_t which) const { return mLabels.at(which); }
 
 private:
     GameArea& mArea;
@@ -76,6 +72,11 @@ public:
 
 protected:
     GameFacts Facts() const;
+    // Whether the keyboard is on this part of the area, as GameArea::Part.
+    bool HasKeyboard(GameArea::Part part) const {
+        return mArea && mArea->hasFocus() && mArea->FocusedPart() == part;
+    }
+    QString LabelAbove(size_t which) const;
     QRect OnScreen(const RECT& rect) const {
         if (!mArea) {
             return {};
@@ -100,10 +101,8 @@ public:
         if (t != QAccessible::Name) {
             return {};
         }
-        return QStringLiteral("row %1, column %2, %3")
-            .arg(CellRow(mIndex))
-            .arg(CellColumn(mIndex))
-            .arg(ColourName(Facts().colours[Slot()]));
+        const GameFacts facts = Facts();
+        return GameNarration::CellName(mIndex, facts.colours[Slot()], facts.selected[Slot()]);
     }
     QRect rect() const override { return OnScreen(CellRect(mIndex)); }
     QAccessible::Role role() const override { return QAccessible::Cell; }
@@ -113,7 +112,7 @@ public:
         s.selectable = true;
         s.selected = facts.selected[Slot()];
         s.focusable = true;
-        s.focused = facts.cursor == mIndex && mArea && mArea->hasFocus();
+        s.focused = facts.cursor == mIndex && HasKeyboard(GameArea::Part::Board);
         return s;
     }
     void* interface_cast(QAccessible::InterfaceType type) override {
@@ -218,15 +217,16 @@ public:
                    ? cell->rowIndex() * BOARD_SIDE + cell->columnIndex()
                    : -1;
     }
-    QAccessibleInterface* focusChild() const override {
-        const std::optional<int32_t> cursor = Facts().cursor;
-        return cursor ? Cell(*cursor) : nullptr;
-    }
+    QAccessibleInterface* focusChild() const override { return Cell(Facts().cursor); }
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name ? QStringLiteral("Board") : QString();
+        return t == QAccessible::Name ? QCoreApplication::translate("GameAccessible", "Board")
+                                      : QString();
     }
     QRect rect() const override { return OnScreen(BOARD_AREA); }
-    QAccessible::Role role() const override { return QAccessible::Table; }
+    // A group, not a table: screen readers read a table's whole row on every step up or down,
+    // and the player wants the cell the cursor lands on. The table's interface stays, for
+    // those that ask by row and column.
+    QAccessible::Role role() const override { return QAccessible::Grouping; }
     void* interface_cast(QAccessible::InterfaceType type) override {
         return type == QAccessible::TableInterface ? static_cast<QAccessibleTableInterface*>(this)
                                                    : nullptr;
@@ -235,8 +235,10 @@ public:
     QAccessibleInterface* caption() const override { return nullptr; }
     QAccessibleInterface* summary() const override { return nullptr; }
     QAccessibleInterface* cellAt(int row, int column) const override {
-        return IsOnBoard(column + 1, row + 1) ? Cell(CellIndex(column + 1, row + 1))
-                                              : QAccessible::accessibleInterface(mOffBoard);
+        // Counted from 0 here; checked before anything is added, which could overflow.
+        const bool onBoard = row >= 0 && row < BOARD_SIDE && column >= 0 && column < BOARD_SIDE;
+        return onBoard ? Cell(CellIndex(column + 1, row + 1))
+                       : QAccessible::accessibleInterface(mOffBoard);
     }
     int selectedCellCount() const override { return static_cast<int>(selectedCells().size()); }
     QList<QAccessibleInterface*> selectedCells() const override {
@@ -250,11 +252,14 @@ public:
         return cells;
     }
     QString columnDescription(int column) const override {
-        return column >= 0 && column < BOARD_SIDE ? QStringLiteral("column %1").arg(column + 1)
-                                                  : QString();
+        return column >= 0 && column < BOARD_SIDE
+                   ? QCoreApplication::translate("GameAccessible", "column %1").arg(column + 1)
+                   : QString();
     }
     QString rowDescription(int row) const override {
-        return row >= 0 && row < BOARD_SIDE ? QStringLiteral("row %1").arg(row + 1) : QString();
+        return row >= 0 && row < BOARD_SIDE
+                   ? QCoreApplication::translate("GameAccessible", "row %1").arg(row + 1)
+                   : QString();
     }
     int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override { return 0; }
@@ -279,11 +284,18 @@ GameFacts Part::Facts() const {
     return mArea ? FactsOf(*mArea) : GameFacts{};
 }
 
+QString Part::LabelAbove(size_t which) const {
+    const FactsSource* source = mArea ? FactsSource::Of(*mArea) : nullptr;
+    const QLabel* label = source != nullptr ? source->LabelWidget(which) : nullptr;
+    return label != nullptr ? label->text() : QString();
+}
+
 QAccessibleInterface* CellAccessible::parent() const {
     return const_cast<BoardAccessible*>(mBoard);
 }
 
-// A score display: its name, and the number it shows as its value.
+// A score display, named as its label reads with the number it shows ("Your Score: 50"), which
+// is also its value. Tab gives it the keyboard, for screen readers to read it.
 class ScoreAccessible : public Part, public QAccessibleValueInterface {
 public:
     ScoreAccessible(GameArea* area, bool best) : Part(area), mBest(best) {}
@@ -291,7 +303,9 @@ public:
     QString text(QAccessible::Text t) const override {
         switch (t) {
         case QAccessible::Name:
-            return mBest ? QStringLiteral("High Score") : QStringLiteral("Your Score");
+            return QCoreApplication::translate("GameAccessible", "%1 %2")
+                .arg(LabelAbove(mBest ? 2 : 1))
+                .arg(Number());
         case QAccessible::Value:
             return QString::number(Number());
         default:
@@ -300,6 +314,12 @@ public:
     }
     QRect rect() const override { return OnScreen(ScoreBox(mBest, CLIENT_SCALE_HEIGHT)); }
     QAccessible::Role role() const override { return QAccessible::StaticText; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        s.focusable = true;
+        s.focused = HasKeyboard(mBest ? GameArea::Part::HighScore : GameArea::Part::YourScore);
+        return s;
+    }
     void* interface_cast(QAccessible::InterfaceType type) override {
         return type == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface*>(this)
                                                    : nullptr;
@@ -317,27 +337,45 @@ private:
     bool mBest;
 };
 
-// The preview: the next colours in the order they will be placed.
+// The preview: the next colours in the order they will be placed, named as its label reads
+// with them ("Next Move: red, blue, green").
 class PreviewAccessible : public Part {
 public:
     using Part::Part;
 
     QString text(QAccessible::Text t) const override {
+        const QString colours = GameNarration::Colours(Facts().next);
         if (t == QAccessible::Name) {
-            return QStringLiteral("Next colours");
+            return QCoreApplication::translate("GameAccessible", "%1 %2")
+                .arg(LabelAbove(0), colours);
         }
-        if (t == QAccessible::Description || t == QAccessible::Value) {
-            const GameFacts facts = Facts();
-            QStringList colours;
-            for (const int32_t colour : facts.next) {
-                colours << ColourName(colour);
-            }
-            return colours.join(QStringLiteral(", "));
-        }
-        return {};
+        return t == QAccessible::Description || t == QAccessible::Value ? colours : QString();
     }
     QRect rect() const override { return OnScreen(PREVIEW_BOX); }
     QAccessible::Role role() const override { return QAccessible::StaticText; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        s.focusable = true;
+        s.focused = HasKeyboard(GameArea::Part::NextColours);
+        return s;
+    }
+};
+
+// What the last step did, in a few words. Screen readers say a notification as it shows, with
+// no need to move there, and the next key cuts it short. Nothing of it is on screen.
+class NotificationAccessible : public Part {
+public:
+    using Part::Part;
+
+    void setMessage(const QString& message) { mMessage = message; }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? mMessage : QString();
+    }
+    QRect rect() const override { return {}; }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+
+private:
+    QString mMessage;
 };
 
 // The game area with its parts, in reading order: the board, then the side panel from the
@@ -353,7 +391,7 @@ public:
         }
     }
 
-    enum PartIndex : size_t { kPreview, kYourScore, kHighScore, kBoard, kParts };
+    enum PartIndex : size_t { kPreview, kYourScore, kHighScore, kBoard, kNotification, kParts };
 
     QAccessibleInterface* PartAt(PartIndex which) const {
         QAccessible::Id& id = mParts.at(which);
@@ -366,6 +404,9 @@ public:
                 break;
             case kPreview:
                 part = new PreviewAccessible(area);
+                break;
+            case kNotification:
+                part = new NotificationAccessible(area);
                 break;
             default:
                 part = new ScoreAccessible(area, which == kHighScore);
@@ -380,7 +421,8 @@ public:
     }
 
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name ? QStringLiteral("Game") : QAccessibleWidget::text(t);
+        return t == QAccessible::Name ? QCoreApplication::translate("GameAccessible", "Play area")
+                                      : QAccessibleWidget::text(t);
     }
     int childCount() const override { return static_cast<int>(Children().size()); }
     QAccessibleInterface* child(int index) const override {
@@ -398,19 +440,38 @@ public:
         }
         return nullptr;
     }
-    QAccessibleInterface* focusChild() const override { return PartAt(kBoard)->focusChild(); }
+    // The cell under the cursor, or the part of the side panel that Tab gave the keyboard.
+    QAccessibleInterface* focusChild() const override {
+        switch (static_cast<GameArea*>(widget())->FocusedPart()) {
+        case GameArea::Part::NextColours:
+            return PartAt(kPreview);
+        case GameArea::Part::YourScore:
+            return PartAt(kYourScore);
+        case GameArea::Part::HighScore:
+            return PartAt(kHighScore);
+        case GameArea::Part::Board:
+            break;
+        }
+        return PartAt(kBoard)->focusChild();
+    }
+    void Tell(const QString& message) const {
+        auto* notification = static_cast<NotificationAccessible*>(PartAt(kNotification));
+        notification->setMessage(message);
+        QAccessibleEvent event(notification, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&event);
+    }
 
 private:
     QList<QAccessibleInterface*> Children() const {
         QList<QAccessibleInterface*> children{PartAt(kBoard)};
         const FactsSource* source = FactsSource::Of(*widget());
         for (const PartIndex part : {kPreview, kYourScore, kHighScore}) {
-            if (QLabel* label = source != nullptr ? source->Label(part) : nullptr) {
+            if (QLabel* label = source != nullptr ? source->LabelWidget(part) : nullptr) {
                 children << QAccessible::queryAccessibleInterface(label);
             }
             children << PartAt(part);
         }
-        return children;
+        return children << PartAt(kNotification);
     }
 
     mutable std::array<QAccessible::Id, kParts> mParts{};
@@ -445,12 +506,17 @@ void MakeGameAccessible(GameArea& area, std::function<GameFacts()> facts,
 
 GameAnnouncer::GameAnnouncer(GameArea& area) : mArea(area), mLast(FactsOf(area)) {}
 
+void GameAnnouncer::Hear(const GameHappening& happening) {
+    mStep << happening;
+}
+
 void GameAnnouncer::Announce() {
     // The last step is remembered even while nobody listens, so that a screen reader that
     // starts in the middle of a game hears only what changes from then on.
     const GameFacts now = FactsOf(mArea);
     const GameFacts last = std::exchange(mLast, now);
-    if (!QAccessible::isActive() || now == last) {
+    const QList<GameHappening> step = std::exchange(mStep, {});
+    if (!QAccessible::isActive()) {
         return;
     }
     auto* area = dynamic_cast<AreaAccessible*>(QAccessible::queryAccessibleInterface(&mArea));
@@ -474,10 +540,21 @@ void GameAnnouncer::Announce() {
     if (now.best != last.best) {
         RaiseValue(area->PartAt(AreaAccessible::kHighScore), now.best);
     }
-    if (now.next != last.next) {
-        Raise(area->PartAt(AreaAccessible::kPreview), QAccessible::DescriptionChanged);
+    if ((now.cursor != last.cursor || now.part != last.part) && mArea.hasFocus()) {
+        Raise(area->focusChild(), QAccessible::Focus);
     }
-    if (now.cursor && now.cursor != last.cursor && mArea.hasFocus()) {
-        Raise(area->Cell(*now.cursor), QAccessible::Focus);
+    // One account a step: a second would cut the first short.
+    const QString account = GameNarration::Account(step, now.next);
+    if (!account.isEmpty()) {
+        area->Tell(account);
+    }
+}
+
+void GameAnnouncer::TellFocus() {
+    if (!QAccessible::isActive() || !mArea.hasFocus()) {
+        return;
+    }
+    if (auto* area = dynamic_cast<AreaAccessible*>(QAccessible::queryAccessibleInterface(&mArea))) {
+        Raise(area->focusChild(), QAccessible::Focus);
     }
 }

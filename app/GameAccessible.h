@@ -1,9 +1,12 @@
 #pragma once
 
+#include "game/GameHappening.h"
+
+#include <QList>
+
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <optional>
 
 class GameArea;
 class QLabel;
@@ -15,7 +18,8 @@ struct GameFacts {
     std::array<int32_t, 3> next{};
     int32_t score = 0;
     int32_t best = 0;
-    std::optional<int32_t> cursor; // the cell the keyboard cursor frames
+    int32_t cursor = 1; // the cell the keyboard cursor stands on
+    int32_t part = 0;   // the part of the area that has the keyboard, as GameArea::Part
 
     bool operator==(const GameFacts&) const = default;
 };
@@ -27,21 +31,30 @@ struct GameLabels {
     QLabel* highScore;
 };
 
-// Lets screen readers see the game area: the board as a table of 10 rows and 10 columns whose
-// cells are named by their place and what they hold ("row 3, column 5, red"), with their
-// selected and focused states, the two scores with their numbers, and the next colours. The
-// facts are asked for whenever a screen reader looks; the cursor comes from the area itself.
+// Lets screen readers see the game area: the board, a group of 10 rows and 10 columns with the
+// table's interface, whose cells are named by their place and what they hold ("row 3, column 5,
+// red, selected"), with their selected and focused states; the next colours and the two scores,
+// each named with what it shows ("Your Score: 50"); and a notification that tells each step of
+// the game. The facts are asked for whenever a screen reader looks; the cursor and the part that
+// has the keyboard come from the area itself.
 void MakeGameAccessible(GameArea& area, std::function<GameFacts()> facts, const GameLabels& labels);
 
 // Tells screen readers what changed in the game area since the last step: balls that moved,
-// vanished or arrived, the selection, the scores, the next colours and the keyboard cursor.
-// The area must have been made accessible first.
+// vanished or arrived, the selection, the scores, the next colours and where the keyboard is;
+// and, in a few words said without being asked, what the step did. The area must have been made
+// accessible first.
 class GameAnnouncer {
 public:
     explicit GameAnnouncer(GameArea& area);
+    // One thing the step did, as the engine tells it.
+    void Hear(const GameHappening& happening);
+    // The step is over: tells what it changed and what it did.
     void Announce();
+    // Tells where the keyboard is, as the area takes the focus.
+    void TellFocus();
 
 private:
     GameArea& mArea;
     GameFacts mLast;
+    QList<GameHappening> mStep;
 };

@@ -27,17 +27,44 @@ QRect DeviceRect(const RECT& rect, qreal ratio) {
                  QPoint(DeviceEdge(rect.right, ratio) - 1, DeviceEdge(rect.bottom, ratio) - 1));
 }
 
+// What the frame goes round for each part: the cell under the cursor, or a box on the panel.
+RECT Framed(GameArea::Part part, int32_t cursor) {
+    switch (part) {
+    case GameArea::Part::NextColours:
+        return PREVIEW_BOX;
+    case GameArea::Part::YourScore:
+        return ScoreBox(false, CLIENT_SCALE_HEIGHT);
+    case GameArea::Part::HighScore:
+        return ScoreBox(true, CLIENT_SCALE_HEIGHT);
+    case GameArea::Part::Board:
+        break;
+    }
+    return CellRect(cursor);
+}
+
 } // namespace
 
-GameArea::GameArea(QWidget* parent) : QWidget(parent) {
+GameArea::GameArea(QWidget* parent) : QWidget(parent), mCursor(CellIndex(1, 1)) {
     setFixedSize(CLIENT_WIDTH, CLIENT_HEIGHT);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
 }
 
+std::optional<int32_t> GameArea::CursorCell() const {
+    return mFrameShown && mPart == Part::Board ? std::optional(mCursor) : std::nullopt;
+}
+
 void GameArea::setCursorCell(std::optional<int32_t> cell) {
-    if (cell != mCursorCell) {
-        mCursorCell = cell;
+    if (cell && IsCellIndex(*cell) && *cell != mCursor) {
+        mCursor = *cell;
+        update();
+    }
+    setFrameShown(cell.has_value());
+}
+
+void GameArea::setFrameShown(bool shown) {
+    if (shown != mFrameShown) {
+        mFrameShown = shown;
         update();
     }
 }
@@ -57,14 +84,14 @@ void GameArea::paintEvent(QPaintEvent* event) {
     if (mSurface != nullptr) {
         painter.drawImage(area, *mSurface, area);
     }
-    if (!mCursorCell) {
+    if (!mFrameShown) {
         return;
     }
-    // A frame in the gap around the cell, so the whole cell stays in view.
-    const RECT cell = CellRect(*mCursorCell);
-    const QRect inner = DeviceRect(cell, ratio);
-    const QRect outer = DeviceRect(RECT{cell.left - kCursorWidth, cell.top - kCursorWidth,
-                                        cell.right + kCursorWidth, cell.bottom + kCursorWidth},
+    // A frame just outside what it marks (in the gap around a cell), so all of it stays in view.
+    const RECT framed = Framed(mPart, mCursor);
+    const QRect inner = DeviceRect(framed, ratio);
+    const QRect outer = DeviceRect(RECT{framed.left - kCursorWidth, framed.top - kCursorWidth,
+                                        framed.right + kCursorWidth, framed.bottom + kCursorWidth},
                                    ratio);
     for (const QRect& side : QRegion(outer).subtracted(QRegion(inner))) {
         painter.fillRect(side, QColor(kCursorColour));
@@ -89,7 +116,9 @@ void GameArea::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Up:
     case Qt::Key_Down:
         if (plain) {
-            emit KeyDown(event->key());
+            if (mPart == Part::Board) {
+                emit KeyDown(event->key());
+            }
             return;
         }
         break;
@@ -98,7 +127,7 @@ void GameArea::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Enter:
         if (plain) {
             // A key held down repeats, but a held mouse button presses once: so do these.
-            if (!event->isAutoRepeat()) {
+            if (!event->isAutoRepeat() && mPart == Part::Board) {
                 emit KeyDown(event->key());
             }
             return;
@@ -108,4 +137,27 @@ void GameArea::keyPressEvent(QKeyEvent* event) {
         break;
     }
     QWidget::keyPressEvent(event);
+}
+
+void GameArea::focusInEvent(QFocusEvent* event) {
+    // Back from a menu or a window, the keys play the board again.
+    if (event->reason() != Qt::TabFocusReason && event->reason() != Qt::BacktabFocusReason &&
+        mPart != Part::Board) {
+        mPart = Part::Board;
+        update();
+    }
+    QWidget::focusInEvent(event);
+    // Qt tells screen readers of the area's focus after this returns; the focused part comes
+    // after that, or it would be overtaken.
+    QMetaObject::invokeMethod(this, &GameArea::FocusedIn, Qt::QueuedConnection);
+}
+
+bool GameArea::focusNextPrevChild(bool next) {
+    // The area is the window's only stop for Tab: it goes round the area's own parts.
+    constexpr int kParts = 4;
+    mPart = static_cast<Part>((static_cast<int>(mPart) + (next ? 1 : kParts - 1)) % kParts);
+    mFrameShown = true;
+    update();
+    emit PartFocused();
+    return true;
 }

@@ -5,9 +5,11 @@
 #include "platform/DataFile.h"
 #include "platform/RandomSource.h"
 #include "platform/SoundPlayer.h"
+#include "platform/Translations.h"
 #include "scores/clsStatistics.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 namespace Globals {
 
@@ -18,12 +20,24 @@ namespace {
 std::unique_ptr<RandomSource> gRandom;
 std::unique_ptr<SoundPlayer> gSoundPlayer;
 frmMain* gfrmMain = nullptr; // until it has closed
+
+// The help page in the player's language (orbet_de.html beside orbet.html), or in English.
+QString HelpPage() {
+    const QString language = Translations::Language();
+    if (!language.isEmpty()) {
+        const QString page = DataFile(QStringLiteral("orbet_%1.html").arg(language));
+        if (QFileInfo::exists(page)) {
+            return page;
+        }
+    }
+    return DataFile(QStringLiteral("orbet.html"));
+}
 } // namespace
 
 void Main() {
     gclsStatistics = std::make_unique<clsStatistics>();
     gclsHelp = std::make_unique<clsHelp>();
-    gclsHelp->setHelpFile(DataFile(QStringLiteral("orbet.html")));
+    gclsHelp->setHelpFile(HelpPage());
     gRandom = std::make_unique<ClockRandomSource>();
     gSoundPlayer = std::make_unique<QtSoundPlayer>();
 

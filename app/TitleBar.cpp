@@ -58,8 +58,8 @@ private:
 
 TitleBar::TitleBar(QMainWindow& window)
     : QWidget(&window), mWindow(window),
-      mMinimise(Box(this, QStyle::SP_TitleBarMinButton, QStringLiteral("Minimise"))),
-      mClose(Box(this, QStyle::SP_TitleBarCloseButton, QStringLiteral("Close"))) {
+      mMinimise(Box(this, QStyle::SP_TitleBarMinButton, tr("Minimise"))),
+      mClose(Box(this, QStyle::SP_TitleBarCloseButton, tr("Close"))) {
     connect(mMinimise, &QToolButton::clicked, &window, &QWidget::showMinimized);
     connect(mClose, &QToolButton::clicked, &window, &QWidget::close);
     auto* row = new QHBoxLayout(this);

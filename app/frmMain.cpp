@@ -78,9 +78,9 @@ frmMain::frmMain(const Services& services)
                                Qt::MSWindowsFixedSizeDialogHint),
       mServices(services), mCanvas(new GameArea(this)),
       mSurface(std::make_unique<MainSurface>(*mCanvas, devicePixelRatioF())),
-      lblNextMove(new QLabel(QStringLiteral("Next Move:"), mCanvas)),
-      lblYourScore(new QLabel(QStringLiteral("Your Score:"), mCanvas)),
-      lblHighScore(new QLabel(QStringLiteral("High Score:"), mCanvas)) {
+      lblNextMove(new QLabel(tr("Next Move:"), mCanvas)),
+      lblYourScore(new QLabel(tr("Your Score:"), mCanvas)),
+      lblHighScore(new QLabel(tr("High Score:"), mCanvas)) {
     setCentralWidget(mCanvas);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     mCanvas->setSurface(&mSurface->Image());
@@ -105,6 +105,9 @@ frmMain::frmMain(const Services& services)
     UseOwnTitleBarWhereQtDrawsOne(*this);
     Form_Load();
     mAnnouncer = std::make_unique<GameAnnouncer>(*mCanvas);
+    gclsGame->setReporter([this](const GameHappening& happening) { mAnnouncer->Hear(happening); });
+    connect(mCanvas, &GameArea::FocusedIn, this, [this] { mAnnouncer->TellFocus(); });
+    connect(mCanvas, &GameArea::PartFocused, this, [this] { mAnnouncer->Announce(); });
 }
 
 frmMain::~frmMain() = default;
@@ -118,27 +121,37 @@ GameArea* frmMain::Canvas() const {
 }
 
 void frmMain::CreateMenus() {
-    QMenu* mnuGame = menuBar()->addMenu(QStringLiteral("&Game"));
-    mnuGameNew = mnuGame->addAction(QStringLiteral("&New"), this, &frmMain::mnuGameNew_Click);
+    QMenu* mnuGame = menuBar()->addMenu(tr("&Game"));
+    mnuGameNew = mnuGame->addAction(tr("&New"), this, &frmMain::mnuGameNew_Click);
     mnuGameNew->setShortcut(Qt::Key_F2);
     mnuGameHighScores =
-        mnuGame->addAction(QStringLiteral("&High Scores"), this, &frmMain::mnuGameHighScores_Click);
+        mnuGame->addAction(tr("&High Scores"), this, &frmMain::mnuGameHighScores_Click);
     mnuGameHighScores->setShortcut(Qt::Key_F4);
     mnuGame->addSeparator();
-    mnuGameSound = mnuGame->addAction(QStringLiteral("&Sound"), this, &frmMain::mnuGameSound_Click);
+    mnuGameSound = mnuGame->addAction(tr("&Sound"), this, &frmMain::mnuGameSound_Click);
     mnuGameSound->setCheckable(true);
-    mnuGameShapes =
-        mnuGame->addAction(QStringLiteral("Sh&apes"), this, &frmMain::mnuGameShapes_Click);
+    mnuGameShapes = mnuGame->addAction(tr("Sh&apes"), this, &frmMain::mnuGameShapes_Click);
     mnuGameShapes->setCheckable(true);
     mnuGame->addSeparator();
-    mnuGameExit = mnuGame->addAction(QStringLiteral("E&xit"), this, &frmMain::mnuGameExit_Click);
+    mnuGameExit = mnuGame->addAction(tr("E&xit"), this, &frmMain::mnuGameExit_Click);
 
-    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuHelpContents =
-        mnuHelp->addAction(QStringLiteral("&Contents"), this, &frmMain::mnuHelpContents_Click);
+    QMenu* mnuHelp = menuBar()->addMenu(tr("&Help"));
+    mnuHelpContents = mnuHelp->addAction(tr("&Contents"), this, &frmMain::mnuHelpContents_Click);
     mnuHelpContents->setShortcut(Qt::Key_F1);
     mnuHelp->addSeparator();
-    mnuHelpAbout = mnuHelp->addAction(QStringLiteral("&About"), this, &frmMain::mnuHelpAbout_Click);
+    mnuHelpAbout = mnuHelp->addAction(tr("&About"), this, &frmMain::mnuHelpAbout_Click);
+
+    // Esc out of a menu leaves the menu bar holding the keys, where the next arrows and Enter
+    // would open a menu again and could choose Exit: they go back to the board instead.
+    for (QMenu* menu : {mnuGame, mnuHelp}) {
+        connect(menu, &QMenu::aboutToHide, this, [this] {
+            QTimer::singleShot(0, this, [this] {
+                if (QApplication::activePopupWidget() == nullptr && menuBar()->hasFocus()) {
+                    mCanvas->setFocus(Qt::OtherFocusReason);
+                }
+            });
+        });
+    }
 }
 
 // On another screen, or on one whose scale changed, the window looks as if it had started
@@ -221,7 +234,13 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::PlaceLabel(QLabel* label, float Left, float Top) {
-    label->move(qRound(Left * kPixelsPerUnitAcross), qRound(Top * kPixelsPerUnitDown));
+    int x = qRound(Left * kPixelsPerUnitAcross);
+    // The game area is a picture and keeps its layout, but in a language written from right
+    // to left the labels align to the right edge of the boxes they name, as far in from it.
+    if (layoutDirection() == Qt::RightToLeft) {
+        x = SIDE_PANEL.right - (x - SIDE_PANEL.left) - label->width();
+    }
+    label->move(x, qRound(Top * kPixelsPerUnitDown));
 }
 
 void frmMain::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float X, float Y) {
@@ -232,18 +251,13 @@ void frmMain::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float X, fl
     Busy([&] { gclsGame->DoMove(X, Y); });
 }
 
-// The arrow keys move a cursor over the cells, stopping at the edges; Space and Enter press
-// the cell under it. The first key shows the cursor on the top-left cell.
+// The arrow keys move the cursor over the cells, stopping at the edges; Space and Enter press
+// the cell under it. Any of them shows the cursor's frame.
 void frmMain::Form_KeyDown(int key) {
     if (gclsGame == nullptr || gclsGame->EndOfGame()) {
         return;
     }
-    const std::optional<int32_t> cursor = mCanvas->CursorCell();
-    if (!cursor) {
-        mCanvas->setCursorCell(CellIndex(1, 1));
-        mAnnouncer->Announce();
-        return;
-    }
+    const int32_t cursor = mCanvas->CursorPlace();
     int32_t across = 0;
     int32_t down = 0;
     switch (key) {
@@ -262,7 +276,8 @@ void frmMain::Form_KeyDown(int key) {
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter: {
-        const RECT cell = CellRect(*cursor);
+        mCanvas->setCursorCell(cursor);
+        const RECT cell = CellRect(cursor);
         const auto x = static_cast<float>(cell.left + cell.right) / 2;
         const auto y = static_cast<float>(cell.top + cell.bottom) / 2;
         Busy([&] { gclsGame->DoMove(x, y); });
@@ -271,8 +286,8 @@ void frmMain::Form_KeyDown(int key) {
     default:
         return;
     }
-    const int32_t col = std::clamp(CellColumn(*cursor) + across, 1, BOARD_SIDE);
-    const int32_t row = std::clamp(CellRow(*cursor) + down, 1, BOARD_SIDE);
+    const int32_t col = std::clamp(CellColumn(cursor) + across, 1, BOARD_SIDE);
+    const int32_t row = std::clamp(CellRow(cursor) + down, 1, BOARD_SIDE);
     mCanvas->setCursorCell(CellIndex(col, row));
     mAnnouncer->Announce();
 }
@@ -330,17 +345,17 @@ void frmMain::mnuHelpAbout_Click() {
 }
 
 void frmMain::gclsGame_GameOver() {
+    mAnnouncer->Announce(); // the last move and the end are told before any box opens
     const int32_t score = gclsGame->Score();
     const int32_t rank = mServices.statistics.RankOf(score);
     if (rank == 0 || score <= 0) {
-        MsgBox(this, QStringLiteral("Game Over."), MB_ICONINFORMATION, QStringLiteral("GAME OVER"));
+        MsgBox(this, tr("Game Over."), MB_ICONINFORMATION, tr("GAME OVER"));
     } else {
-        const QString text =
-            QStringLiteral("You have achieved a high score that places you at position %1\r\n"
-                           "in the High Score table.\r\n\r\n"
-                           "Do you wish to add your name to the High Score table?")
-                .arg(rank);
-        if (MsgBox(this, text, MB_ICONQUESTION | MB_YESNO, QStringLiteral("HIGH SCORE")) == IDYES) {
+        const QString text = tr("You have achieved a high score that places you at position %1\r\n"
+                                "in the High Score table.\r\n\r\n"
+                                "Do you wish to add your name to the High Score table?")
+                                 .arg(rank);
+        if (MsgBox(this, text, MB_ICONQUESTION | MB_YESNO, tr("HIGH SCORE")) == IDYES) {
             frmNameInput dialog(mServices.statistics, this);
             dialog.setTag(QString::number(gclsGame->Score()));
             dialog.exec();

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/Globals.h"
+#include "platform/Translations.h"
 #include "platform/WindowSystem.h"
 
 int main(int argc, char* argv[]) {
@@ -8,6 +9,7 @@ int main(int argc, char* argv[]) {
     }
     // Takes Qt's own options out of the arguments.
     const std::unique_ptr<QApplication> app = OpenWindowSystem(argc, argv);
+    Translations::Install(*app);
     QApplication::setApplicationName(QStringLiteral("Orbet"));
     QGuiApplication::setDesktopFileName(QStringLiteral("com.example.Orbet"));
     Globals::Main();

@@ -22,6 +22,14 @@ add_custom_command(
     DEPENDS orbet_assets
     COMMENT "Making the sounds and icons")
 configure_file(${CMAKE_CURRENT_LIST_DIR}/orbet.html ${ORBET_DATA_DIR}/orbet.html COPYONLY)
+# The help page in each language Orbet speaks, opened in the player's language.
+file(GLOB ORBET_HELP_PAGES ${CMAKE_CURRENT_LIST_DIR}/help/orbet_*.html)
+set(ORBET_HELP_FILES ${ORBET_DATA_DIR}/orbet.html)
+foreach(page ${ORBET_HELP_PAGES})
+    get_filename_component(name ${page} NAME)
+    configure_file(${page} ${ORBET_DATA_DIR}/${name} COPYONLY)
+    list(APPEND ORBET_HELP_FILES ${ORBET_DATA_DIR}/${name})
+endforeach()
 
 qt_add_resources(orbetcore "icons" PREFIX "/icons" BASE ${ORBET_ICON_DIR}
     FILES ${ORBET_ICON_DIR}/orbet-16.png ${ORBET_ICON_DIR}/orbet-32.png)
@@ -30,11 +38,11 @@ add_custom_target(orbet_data ALL DEPENDS ${ORBET_SOUND_FILES} ${ORBET_ICON_FILES
 # Installed layout: the program in bin/, its data in share/orbet/, and the desktop files where
 # desktops look for them, all named by the application id.
 set(ORBET_APP_ID com.example.Orbet)
-install(FILES ${ORBET_DATA_DIR}/orbet.html ${ORBET_SOUND_FILES}
+install(FILES ${ORBET_HELP_FILES} ${ORBET_SOUND_FILES}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/orbet)
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/${ORBET_APP_ID}.desktop
+install(FILES ${CMAKE_BINARY_DIR}/${ORBET_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/${ORBET_APP_ID}.metainfo.xml
+install(FILES ${CMAKE_BINARY_DIR}/${ORBET_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/${ORBET_APP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)

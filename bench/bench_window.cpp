@@ -1,4 +1,5 @@
 #include "GameFixtures.h"
+#include "support/ScreenReader.h"
 #include "support/WindowHarness.h"
 
 #include <QAccessible>
@@ -16,12 +17,17 @@ enum class By { Mouse, Keyboard, KeyboardWithScreenReader };
 
 void MeasureTurn(benchmark::State& state, By by) {
     WindowHarness h(false);
-    // A screen reader listens: Qt hands it every event, here to a handler that drops them.
+    // A screen reader listens, or none does. Qt hands a listener every event, here to a
+    // handler that drops them.
+    const bool listening = by == By::KeyboardWithScreenReader;
+    ScreenReaderListening(listening);
+    if (listening && !QAccessible::isActive()) {
+        state.SkipWithError("needs Qt's bridge to screen readers: run the benchmark with "
+                            "tests/support/on_accessibility_bus.sh");
+        return;
+    }
     const QAccessible::UpdateHandler previous =
-        by == By::KeyboardWithScreenReader
-            ? QAccessible::installUpdateHandler([](QAccessibleEvent*) {})
-            : nullptr;
-    QAccessible::setActive(by == By::KeyboardWithScreenReader);
+        QAccessible::installUpdateHandler([](QAccessibleEvent*) {});
     GameArea* area = h.window->Canvas();
     const QPointF target(2 * 34 + 17, 4 * 34 + 17);
     for (auto _ : state) {
@@ -41,8 +47,8 @@ void MeasureTurn(benchmark::State& state, By by) {
             QApplication::sendEvent(area, &space);
         }
     }
-    QAccessible::setActive(false);
     QAccessible::installUpdateHandler(previous);
+    ScreenReaderListening(true);
     if (h.probe().Board().PopulatedPieceCount() != 43 + 3) {
         state.SkipWithError("the turn did not do what this benchmark measures");
     }

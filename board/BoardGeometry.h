@@ -19,9 +19,6 @@ constexpr int32_t CELL_MARGIN = 2;
 constexpr bool IsCellIndex(int32_t lngIndex) {
     return lngIndex >= 1 && lngIndex <= BOARD_CELLS;
 }
-constexpr bool IsOnBoard(int32_t lngCol, int32_t lngRow) {
-    return lngCol >= 1 && lngCol <= BOARD_SIDE && lngRow >= 1 && lngRow <= BOARD_SIDE;
-}
 constexpr int32_t CellIndex(int32_t lngCol, int32_t lngRow) {
     return (lngCol - 1) * BOARD_SIDE + lngRow;
 }

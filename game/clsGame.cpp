@@ -71,6 +71,12 @@ void clsGame::PlayIfSoundsOn(const char* strSound) {
     }
 }
 
+void clsGame::Report(const GameHappening& happening) const {
+    if (mReporter) {
+        mReporter(happening);
+    }
+}
+
 void clsGame::DoMove(float sngX, float sngY) {
     if (mfrmMain == nullptr) {
         return; // no game has been started on a window yet
@@ -91,14 +97,21 @@ void clsGame::DoMove(float sngX, float sngY) {
             PlayIfSoundsOn("select.wav");
             cell->setSelected(true);
             cell->Draw(*mfrmMain);
+            Report({GameHappening::Selected, pressed, cell->Colour()});
         }
         if (n == 1) {
             if (cell->Populated()) {
+                if (cell->Selected()) {
+                    Report({GameHappening::Deselected, pressed, cell->Colour()});
+                }
                 cell->setSelected(false);
             } else {
                 const int32_t s = mcolPieces->GetSelectedPieceIndex();
-                if (mcolPieces->FindRoute(s, pressed)) {
+                if (!mcolPieces->FindRoute(s, pressed)) {
+                    Report({GameHappening::NoRoute, pressed});
+                } else {
                     clsPiece& source = *mcolPieces->Item(s);
+                    Report({GameHappening::Moved, pressed, source.Colour()});
                     cell->setColour(source.Colour());
                     cell->setSelected(false);
                     source.setPopulated(false);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/GameHappening.h"
 #include "platform/Rect.h"
 
 #include <array>
@@ -46,6 +47,10 @@ public:
     // Raised once, synchronously, when the board has filled up; the handler may start a new
     // game before it returns.
     void setGameOverHandler(std::function<void()> GameOver) { mGameOver = std::move(GameOver); }
+    // Told of each thing that happens, as it happens.
+    void setReporter(std::function<void(const GameHappening&)> reporter) {
+        mReporter = std::move(reporter);
+    }
 
     // What the game area shows, for players who use the keyboard or a screen reader: a cell's
     // colour (-1 when empty, or before the first game) and selection, the next colours, and
@@ -64,6 +69,7 @@ private:
     void PickNextColours();
     void AddNewPieces();
     void PlayIfSoundsOn(const char* strSound);
+    void Report(const GameHappening& happening) const;
 
     clsStatistics& mStatistics;
     RandomSource& mRandom;
@@ -81,4 +87,5 @@ private:
     bool mblnSounds = true;
     bool mblnShapes = false;
     std::function<void()> mGameOver;
+    std::function<void(const GameHappening&)> mReporter;
 };

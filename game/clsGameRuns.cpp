@@ -82,6 +82,7 @@ bool clsGame::RemoveRuns() {
         cell.Draw(*mfrmMain);
     }
     mcolPieces->BuildRoutes();
+    Report({GameHappening::Removed, 0, -1, removal.Count(), Score()});
     PlayIfSoundsOn("remove.wav");
     return true;
 }

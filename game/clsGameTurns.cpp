@@ -24,6 +24,7 @@ void clsGame::NewGame(WindowSurface& frm) {
     mfrmMain = &frm;
     mcolPieces->RemoveAll();
     mblnEndOfGame = false;
+    Report({GameHappening::NewGame});
     for (int32_t col = 1; col <= BOARD_SIDE; ++col) {
         for (int32_t row = 1; row <= BOARD_SIDE; ++row) {
             const RECT cell = CellRect(CellIndex(col, row));
@@ -42,6 +43,7 @@ void clsGame::PickNextColours() {
         colour = Draw(mRandom, 7);
     }
     DrawNextColours();
+    Report({GameHappening::NextColours});
 }
 
 void clsGame::AddNewPieces() {
@@ -49,10 +51,12 @@ void clsGame::AddNewPieces() {
         if (mcolPieces->PopulatedPieceCount() < BOARD_CELLS) {
             // Draw again until an empty cell comes up.
             for (;;) {
-                clsPiece& cell = *mcolPieces->Item(Draw(mRandom, BOARD_CELLS) + 1);
+                const int32_t index = Draw(mRandom, BOARD_CELLS) + 1;
+                clsPiece& cell = *mcolPieces->Item(index);
                 if (!cell.Populated()) {
                     cell.setColour(colour);
                     cell.Draw(*mfrmMain);
+                    Report({GameHappening::Added, index, colour});
                     break;
                 }
             }
@@ -62,6 +66,7 @@ void clsGame::AddNewPieces() {
             mblnEndOfGame = true;
             DrawBoard();
             mfrmMain->Refresh();
+            Report({GameHappening::GameOver, 0, -1, 0, Score()});
             if (mGameOver) {
                 mGameOver();
             }

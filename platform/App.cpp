@@ -1,5 +1,12 @@
 #include "platform/App.h"
 
+#include <QCoreApplication>
+
+QString App::LegalCopyright() {
+    return QCoreApplication::translate("App", "Copyright \u00A9 2026 %1. All rights reserved.")
+        .arg(QStringLiteral("Hollenby Ltd"));
+}
+
 const QIcon& App::Icon() {
     // One icon for the whole run: each new one would add fresh copies of its images to Qt's
     // image cache.

@@ -11,9 +11,8 @@ struct App {
     static int32_t Major() { return ORBET_VERSION_MAJOR; }
     static int32_t Minor() { return ORBET_VERSION_MINOR; }
     static int32_t Revision() { return ORBET_VERSION_PATCH; }
-    static QString LegalCopyright() {
-        return QStringLiteral("Copyright \u00A9 2026 Hollenby Ltd. All rights reserved.");
-    }
+    // In the player's language; the maker's name stays as it is.
+    static QString LegalCopyright();
     // The 32 × 32 and 16 × 16 program icon, made once.
     static const QIcon& Icon();
 };

@@ -1,7 +1,10 @@
 #include "platform/WindowSystem.h"
 
+#include "platform/Translations.h"
+
 #include <QByteArray>
 #include <QList>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -20,12 +23,16 @@ QList<HeldMessage>& Held() {
     return held;
 }
 
+// Said in the player's language, made ready before there is an application to translate it.
+QByteArray& NoWindowSystem() {
+    static QByteArray said;
+    return said;
+}
+
 // While the window system opens, Qt's reports wait: they are of use only if it opens.
 void HoldWhileOpening(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg) {
-        std::fputs("orbet: no window system could be reached; Orbet needs a graphical desktop "
-                   "session (DISPLAY or WAYLAND_DISPLAY).\n",
-                   stderr);
+        std::fputs(NoWindowSystem().constData(), stderr);
         std::fflush(stderr);
         std::_Exit(1); // nothing has been opened or changed yet
     }
@@ -53,6 +60,14 @@ void Replay(const HeldMessage& message) {
 } // namespace
 
 std::unique_ptr<QApplication> OpenWindowSystem(int& argc, char** argv) {
+    const char* const message = QT_TRANSLATE_NOOP(
+        "WindowSystem", "no window system could be reached; Orbet needs a "
+                        "graphical desktop session (DISPLAY or WAYLAND_DISPLAY).");
+    const std::unique_ptr<QTranslator> translator = Translations::Orbet();
+    const QString translated =
+        translator ? translator->translate("WindowSystem", message) : QString();
+    NoWindowSystem() =
+        "orbet: " + (translated.isEmpty() ? QByteArray(message) : translated.toLocal8Bit()) + '\n';
     const QtMessageHandler previous = qInstallMessageHandler(HoldWhileOpening);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);

@@ -49,7 +49,7 @@ STEP_LIMIT = 12.0  # a step whose speech goes on longer than this is a hang (s)
 # A text of several lines goes on over the next lines of the debug file, each indented.
 SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)'\s*(\{.*\})?\s*$", re.DOTALL)
 SPEECH_LINES = 50  # a text still open after this many lines is not a text
-CELL = re.compile(r"row (\d+), column (\d+), (\w+)")
+CELL = re.compile(r"row (\d+), column (\d+), (\w+)(?:, selected)?$")
 
 
 class Failure(Exception):

@@ -1,4 +1,5 @@
 #include "app/GameAccessible.h"
+#include "support/ScreenReader.h"
 #include "support/WindowHarness.h"
 
 #include <QAccessible>
@@ -6,9 +7,6 @@
 #include <QLabel>
 #include <QPaintEvent>
 #include <QTest>
-#include <QtGui/private/qguiapplication_p.h>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
 
 #include <limits>
 
@@ -34,12 +32,6 @@ QAccessibleInterface* Child(QAccessibleInterface* parent, QAccessible::Role role
     return nullptr;
 }
 
-// Whether screen readers listen, as Qt's bridge to them has it. The tests run with the bridge
-// up, as it is for a player with a screen reader.
-void Listening(bool listening) {
-    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(listening);
-}
-
 // Every accessibility event raised while it lives, as "kind: name of the object", taken where
 // Qt's bridge would take it to the screen readers.
 class EventLog {
@@ -59,8 +51,9 @@ public:
     QStringList Game() const {
         QStringList game;
         for (const QString& event : events) {
-            if (event.contains(QLatin1String(": row ")) || event.endsWith(QLatin1String("Score")) ||
-                event.endsWith(QLatin1String("Next colours"))) {
+            if (event.contains(QLatin1String(": row ")) || event.contains(QLatin1String("Score")) ||
+                event.contains(QLatin1String("Next Move")) ||
+                event.startsWith(QLatin1String("notification"))) {
                 game << event;
             }
         }
@@ -95,6 +88,8 @@ private:
             return QStringLiteral("description");
         case QAccessible::Focus:
             return QStringLiteral("focus");
+        case QAccessible::ObjectShow:
+            return QStringLiteral("notification");
         default:
             return QStringLiteral("other");
         }
@@ -124,7 +119,8 @@ private:
 };
 
 QAccessibleInterface* Board(WindowHarness& h) {
-    return Child(QAccessible::queryAccessibleInterface(h.window->Canvas()), QAccessible::Table);
+    return Child(QAccessible::queryAccessibleInterface(h.window->Canvas()), QAccessible::Grouping,
+                 QStringLiteral("Board"));
 }
 
 // A key as the window system delivers it, held down (repeated) or not.
@@ -196,7 +192,7 @@ private slots:
         LayOut(h.probe().Board(), layout);
         h.probe().DrawBoard();
         h.Click(3, 3); // a selected piece under the cursor
-        Keys(h, {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down});
+        Keys(h, {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down});
         QCOMPARE(h.window->Canvas()->CursorCell(), CellIndex(3, 3));
         const QImage& surface = h.window->Surface().Image();
         QImage shown = h.window->Canvas()->grab().toImage();
@@ -238,25 +234,42 @@ private slots:
     }
 
     void boardHasTheFocusAndShortcutsStillWork() {
+        const EventLog log;
         WindowHarness h;
         QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
         QCOMPARE(QApplication::focusWidget(), h.window->Canvas());
+        // Screen readers are taken to the cursor's cell, after the area itself.
+        const auto cellFocused = [&log] {
+            return log.Game().count(QStringLiteral("focus: row 1, column 1, empty"));
+        };
+        LayOut(h.probe().Board(), kEmpty);
+        QTRY_COMPARE(cellFocused(), 1);
         h.probe().SetScore(70);
         QTest::keyClick(h.window->Canvas(), Qt::Key_F2);
         QCOMPARE(h.window->Game().Score(), 0);
         QTest::keyClick(h.window->Canvas(), Qt::Key_G, Qt::AltModifier);
         QTRY_VERIFY(QApplication::activePopupWidget() != nullptr); // the Game menu
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
-        // The offscreen platform gives no window back its activation when a popup closes.
-        h.window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        // One Esc gives the keys back to the board: Up, Up, Enter play it, and do not reach
+        // the menu's Exit.
+        QTRY_COMPARE(QApplication::focusWidget(), h.window->Canvas());
+        for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Return}) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+        }
+        QVERIFY(h.window->isVisible());
+        QCOMPARE(h.window->Canvas()->CursorCell(), std::optional<int32_t>(CellIndex(1, 2)));
         QString opened;
         WindowHarness::WhenModal([&](QWidget* modal) {
             opened = modal->windowTitle();
             QTest::keyClick(modal, Qt::Key_Escape);
         });
+        const int before = log.Game().count(QStringLiteral("focus: row 2, column 1, empty"));
         QTest::keyClick(h.window->Canvas(), Qt::Key_F4);
         QCOMPARE(opened, QStringLiteral("Orbet High Scores"));
+        h.window->activateWindow(); // as the window manager does, which this display lacks
+        // and back to it after every box
+        QTRY_COMPARE(log.Game().count(QStringLiteral("focus: row 2, column 1, empty")), before + 1);
     }
 
     void screenReaderSeesTheBoardAndTheScores() {
@@ -270,8 +283,9 @@ private slots:
         h.probe().NextColours() = {0, 1, 6};
 
         QAccessibleInterface* area = QAccessible::queryAccessibleInterface(h.window->Canvas());
-        QAccessibleInterface* table = Child(area, QAccessible::Table);
-        QVERIFY(table != nullptr);
+        QAccessibleInterface* table = Board(h);
+        QVERIFY(table != nullptr); // a group, with the table's interface
+        QVERIFY(table->tableInterface() != nullptr);
         QCOMPARE(table->tableInterface()->rowCount(), 10);
         QCOMPARE(table->tableInterface()->columnCount(), 10);
         QCOMPARE(table->childCount(), 100);
@@ -283,9 +297,10 @@ private slots:
         QCOMPARE(area->childAt(h.window->Canvas()->mapToGlobal(QPoint(150, 80)).x(),
                                h.window->Canvas()->mapToGlobal(QPoint(150, 80)).y()),
                  table);
-        QAccessibleInterface* yours = Child(area, QAccessible::StaticText, "Your Score");
-        QAccessibleInterface* best = Child(area, QAccessible::StaticText, "High Score");
-        QAccessibleInterface* next = Child(area, QAccessible::StaticText, "Next colours");
+        QAccessibleInterface* yours = Child(area, QAccessible::StaticText, "Your Score: 0");
+        QAccessibleInterface* best = Child(area, QAccessible::StaticText, "High Score: 350");
+        QAccessibleInterface* next =
+            Child(area, QAccessible::StaticText, "Next Move: red, blue, orange");
         QVERIFY(yours && best && next);
         QCOMPARE(best->valueInterface()->currentValue().toInt(), 350);
         QCOMPARE(next->text(QAccessible::Description), QStringLiteral("red, blue, orange"));
@@ -293,26 +308,30 @@ private slots:
         for (int i = 0; i < area->childCount(); ++i) {
             names << area->child(i)->text(QAccessible::Name);
         }
-        QCOMPARE(names, (QStringList{"Board", "Next Move:", "Next colours",
-                                     "Your Score:", "Your Score", "High Score:", "High Score"}));
+        QCOMPARE(names.mid(0, 7),
+                 (QStringList{"Board", "Next Move:", "Next Move: red, blue, orange",
+                              "Your Score:", "Your Score: 0", "High Score:", "High Score: 350"}));
+        QCOMPARE(area->child(7)->role(), QAccessible::Notification);     // tells the last step
+        QVERIFY(area->text(QAccessible::Name) != QLatin1String("Game")); // that is a menu
 
         const EventLog log;
         h.Click(6, 3);
         QVERIFY(from->state().selected);
-        QVERIFY(log.events.contains(QStringLiteral("selected: row 3, column 6, red")));
+        QCOMPARE(from->text(QAccessible::Name), QStringLiteral("row 3, column 6, red, selected"));
+        QVERIFY(log.events.contains(QStringLiteral("selected: row 3, column 6, red, selected")));
         h.Click(5, 3); // completes a row of five
         QCOMPARE(from->text(QAccessible::Name), QStringLiteral("row 3, column 6, empty"));
         QCOMPARE(to->text(QAccessible::Name), QStringLiteral("row 3, column 5, empty"));
         QVERIFY(!from->state().selected);
         QCOMPARE(yours->valueInterface()->currentValue().toInt(), 50);
-        QVERIFY(log.events.contains(QStringLiteral("value: Your Score")));
+        QVERIFY(log.events.contains(QStringLiteral("value: Your Score: 50")));
         QVERIFY(log.events.contains(QStringLiteral("unselected: row 3, column 6, empty")));
         QVERIFY(log.events.contains(QStringLiteral("name: row 3, column 1, empty")));
 
         Keys(h, {Qt::Key_Down, Qt::Key_Right});
-        QAccessibleInterface* cursor = table->tableInterface()->cellAt(0, 1);
+        QAccessibleInterface* cursor = table->tableInterface()->cellAt(1, 1);
         QCOMPARE(table->focusChild(), cursor);
-        QCOMPARE(log.Game().last(), QStringLiteral("focus: row 1, column 2, empty"));
+        QCOMPARE(log.Game().last(), QStringLiteral("focus: row 2, column 2, empty"));
         QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
         QVERIFY(h.window->Canvas()->hasFocus());
         QVERIFY(cursor->state().focused);
@@ -322,24 +341,134 @@ private slots:
         // A new game with a better score in the table: both displays change, each its own.
         IsolatedSettings::Write(QStringLiteral("Orbet Score/1"), QStringLiteral("500"));
         h.Action(QStringLiteral("&New"))->trigger();
-        QVERIFY(log.Game().contains(QStringLiteral("value: High Score")));
-        QCOMPARE(log.Game().count(QStringLiteral("value: Your Score")), 2); // 0 to 50, 50 to 0
+        QVERIFY(log.Game().contains(QStringLiteral("value: High Score: 500")));
+        QVERIFY(log.Game().contains(QStringLiteral("value: Your Score: 0")));
+    }
+
+    // Each step is told in a few words, unasked, in the order it happened.
+    void eachStepIsTold_data() {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QStringList>("told");
+        QTest::newRow("a ball taken up")
+            << int(TakeUp) << QStringList{"red ball at row 1, column 1 selected."};
+        QTest::newRow("and put back") << int(PutBack)
+                                      << QStringList{"red ball at row 1, column 1 selected.",
+                                                     "red ball at row 1, column 1 put back."};
+        QTest::newRow("no route") << int(Walled)
+                                  << QStringList{"red ball at row 1, column 1 selected.",
+                                                 "no route."};
+        QTest::newRow("a move, new balls and the next colours")
+            << int(Move)
+            << QStringList{"red ball at row 1, column 1 selected.",
+                           "moved to row 3, column 1. new balls: cyan at row 1, column 8, cyan "
+                           "at row 2, column 8, cyan at row 3, column 8. next: red, blue, green."};
+        QTest::newRow("a line of five") << int(Line)
+                                        << QStringList{"green ball at row 1, column 6 selected.",
+                                                       "moved to row 5, column 5. 5 balls "
+                                                       "removed, 50 points, score 50."};
+        QTest::newRow("a new game")
+            << int(New)
+            << QStringList{"new game. new balls: red at row 1, column 1, blue at row 2, column "
+                           "2, green at row 3, column 3. next: yellow, cyan, magenta."};
+        QTest::newRow("the end of a game, and the next")
+            << int(End)
+            << QStringList{"magenta ball at row 8, column 10 selected.",
+                           "moved to row 9, column 10. new balls: cyan at row 8, column 10, cyan "
+                           "at row 10, column 10. game over, final score 0.",
+                           "new game. new balls: red at row 1, column 1, blue at row 2, column "
+                           "2, green at row 3, column 3. next: orange, red, blue."};
+    }
+    void eachStepIsTold() {
+        QFETCH(int, step);
+        QFETCH(QStringList, told);
+        WindowHarness h(false);
+        QStringList layout = kEmpty;
+        layout[0] = QStringLiteral("0....2..3.");
+        layout[1] = QStringLiteral(".........3");
+        layout[4] = QStringLiteral("2222......");
+        LayOut(h.probe().Board(), step == End ? RunFree(99) : layout);
+        h.probe().Board().BuildRoutes();
+        h.probe().NextColours() = {4, 4, 4};
+        const auto deal = [&h] { // a new game's balls and colours
+            for (int32_t colour : {0, 1, 2}) {
+                h.random.PushColour(colour);
+            }
+            for (int32_t cell : {1, 12, 23}) {
+                h.random.PushCell(cell);
+            }
+            for (int32_t colour : {3, 4, 5}) {
+                h.random.PushColour(colour);
+            }
+        };
+        const EventLog log;
+        switch (step) {
+        case TakeUp:
+            Key(h, Qt::Key_Space, Qt::NoModifier, false);
+            break;
+        case PutBack:
+            Key(h, Qt::Key_Space, Qt::NoModifier, false);
+            Key(h, Qt::Key_Space, Qt::NoModifier, false);
+            break;
+        case Walled:
+            Key(h, Qt::Key_Space, Qt::NoModifier, false);
+            h.Click(10, 1);
+            break;
+        case Move:
+            for (int32_t cell : {71, 72, 73}) {
+                h.random.PushCell(cell);
+            }
+            for (int32_t colour : {0, 1, 2}) {
+                h.random.PushColour(colour);
+            }
+            Key(h, Qt::Key_Space, Qt::NoModifier, false);
+            h.Click(1, 3);
+            break;
+        case Line:
+            h.Click(6, 1);
+            h.Click(5, 5);
+            break;
+        case New:
+            deal();
+            h.Action(QStringLiteral("&New"))->trigger();
+            break;
+        case End:
+            h.random.PushCell(CellIndex(10, 8));
+            h.random.PushCell(CellIndex(10, 10));
+            deal();
+            for (int32_t colour : {6, 0, 1}) { // chosen once more as the ended turn finishes
+                h.random.PushColour(colour);
+            }
+            h.Click(10, 8);
+            h.Click(10, 9);
+            break;
+        }
+        QStringList notifications;
+        for (const QString& event : log.events) {
+            if (event.startsWith(QLatin1String("notification: "))) {
+                notifications << event.mid(14);
+            }
+        }
+        QCOMPARE(notifications, told);
     }
 
     void listenerStartingMidGameHearsOnlyTheLastStep() {
         WindowHarness h;
+        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        QTest::qWait(50); // screen readers have been told where the keyboard is
         QStringList layout = kEmpty;
         layout[0] = QStringLiteral("1.........");
         layout[4] = QStringLiteral("....2.....");
         LayOut(h.probe().Board(), layout);
         h.probe().Board().BuildRoutes();
-        Listening(false);
+        ScreenReaderListening(false);
         h.Click(1, 1);
         h.Click(1, 9); // moves, and three new balls arrive: nobody is listening yet
-        Listening(true);
+        ScreenReaderListening(true);
         const EventLog log;
         h.Click(5, 5);
-        QCOMPARE(log.Game(), QStringList{QStringLiteral("selected: row 5, column 5, green")});
+        QCOMPARE(log.Game(),
+                 (QStringList{"selected: row 5, column 5, green, selected",
+                              "notification: green ball at row 5, column 5 selected."}));
     }
 
     // Rows, columns, indexes and points come from other programs on the accessibility bus; off
@@ -439,13 +568,13 @@ private slots:
         QTest::addColumn<QList<Stroke>>("strokes");
         QTest::addColumn<int>("cursor");
         QTest::addColumn<int>("selected");
-        const Stroke show{Qt::Key_Right};
+        const Stroke show{Qt::Key_Left}; // the cursor starts top left: this only shows it
         const Stroke down{Qt::Key_Down};
         const QList<Stroke> twelve(12, down);
         QTest::newRow("down to the bottom edge")
             << (QList<Stroke>{show} + twelve) << CellIndex(1, 10) << 0;
         QTest::newRow("right to the right edge")
-            << QList<Stroke>(13, show) << CellIndex(10, 1) << 0;
+            << QList<Stroke>(13, {Qt::Key_Right}) << CellIndex(10, 1) << 0;
         QTest::newRow("held arrows repeat") << QList<Stroke>{show,
                                                              {Qt::Key_Down, Qt::NoModifier, true},
                                                              {Qt::Key_Down, Qt::NoModifier, true}}
@@ -474,7 +603,53 @@ private slots:
                                     << CellIndex(1, 1) << CellIndex(1, 1);
         QTest::newRow("Space and Enter press")
             << QList<Stroke>{show, {Qt::Key_Space}, {Qt::Key_Enter}} << CellIndex(1, 1) << 0;
+        QTest::newRow("Space at once presses where the cursor starts")
+            << QList<Stroke>{{Qt::Key_Space}} << CellIndex(1, 1) << CellIndex(1, 1);
+        QTest::newRow("Tab takes the keys off the board, Shift+Tab brings them back")
+            << QList<Stroke>{{Qt::Key_Tab},
+                             {Qt::Key_Down},
+                             {Qt::Key_Space},
+                             {Qt::Key_Tab, Qt::ShiftModifier},
+                             {Qt::Key_Down}}
+            << CellIndex(1, 2) << 0;
     }
+    // Tab goes round the board, the next colours and the two scores, Shift+Tab the other way;
+    // each is told to screen readers with what it shows, and framed while it has the keys.
+    void tabGoesRoundTheParts_data() {
+        QTest::addColumn<int>("steps"); // Tab presses; Shift+Tab when below 0
+        QTest::addColumn<QString>("focused");
+        QTest::addColumn<QRect>("framed");
+        QTest::newRow("once") << 1 << "Next Move: red, blue, orange" << QRect(345, 20, 113, 40);
+        QTest::newRow("twice") << 2 << "Your Score: 70" << QRect(345, 261, 113, 20);
+        QTest::newRow("three times") << 3 << "High Score: 0" << QRect(345, 311, 113, 20);
+        QTest::newRow("round again") << 4 << "row 1, column 1, empty" << QRect(2, 2, 30, 30);
+        QTest::newRow("Shift+Tab") << -1 << "High Score: 0" << QRect(345, 311, 113, 20);
+    }
+    void tabGoesRoundTheParts() {
+        QFETCH(int, steps);
+        QFETCH(QString, focused);
+        QFETCH(QRect, framed);
+        WindowHarness h;
+        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        LayOut(h.probe().Board(), kEmpty);
+        h.probe().NextColours() = {0, 1, 6};
+        h.probe().SetScore(70);
+        const EventLog log;
+        for (int i = 0; i < qAbs(steps); ++i) {
+            Key(h, Qt::Key_Tab, steps < 0 ? Qt::ShiftModifier : Qt::NoModifier, false);
+        }
+        QAccessibleInterface* area = QAccessible::queryAccessibleInterface(h.window->Canvas());
+        QCOMPARE(area->focusChild()->text(QAccessible::Name), focused);
+        QVERIFY(area->focusChild()->state().focused);
+        QCOMPARE(log.Game().last(), QStringLiteral("focus: ") + focused);
+        QCOMPARE(QApplication::focusWidget(), h.window->Canvas()); // the keys stay in the area
+        const QImage shown = h.window->Canvas()->grab().toImage();
+        const QRgb yellow = qRgb(255, 255, 0);
+        QCOMPARE(shown.pixel(framed.topLeft() - QPoint(1, 1)), yellow);
+        QCOMPARE(shown.pixel(framed.bottomRight() + QPoint(2, 2)), yellow);
+        QVERIFY(shown.pixel(framed.center()) != yellow);
+    }
+
     void keysMoveTheCursor() {
         QFETCH(QList<Stroke>, strokes);
         QFETCH(int, cursor);
@@ -487,9 +662,12 @@ private slots:
         for (const Stroke& stroke : strokes) {
             Key(h, stroke.key, stroke.modifiers, stroke.repeated);
         }
-        QCOMPARE(h.window->Canvas()->CursorCell(), std::optional<int32_t>(cursor));
+        QCOMPARE(h.window->Canvas()->CursorPlace(), cursor);
         QCOMPARE(h.probe().Board().GetSelectedPieceIndex(), selected);
     }
+
+private:
+    enum Step { TakeUp, PutBack, Walled, Move, Line, New, End };
 };
 
 QTEST_MAIN(TestAccessibility)

@@ -114,7 +114,7 @@ settle() { # scale file predicate args...
 
 # The checks common to both window systems, once the window is up at scale 1. Needs the
 # functions shoot, to_scale SCALE (a move to a monitor of that scale, or the output rescaled),
-# keys (Right, Right, Down: the first shows the frame top left) and click COL ROW SCALE.
+# keys (Right, Down: from the top-left cell, where the cursor starts) and click COL ROW SCALE.
 check_changes() { # name reference-area-at-scale-2
     local name=$1 col row
     masked "$2" 2 "$work/$name-ref-masked.png"
@@ -211,7 +211,7 @@ run_x11() {
     }
     keys() {
         eval "$(geometry)"
-        xdotool mousemove $((X + 5)) $((Y + HEIGHT - 5)) key Right Right Down
+        xdotool mousemove $((X + 5)) $((Y + HEIGHT - 5)) key Right Down
     }
     click() { # col row scale
         eval "$(geometry)"
@@ -288,7 +288,7 @@ run_wayland() {
     }
     to_scale() { msg output HEADLESS-1 scale "$1"; }
     # A new virtual keyboard loses its first keys unless it waits a moment.
-    keys() { wtype -s 300 -k Right -k Right -k Down; }
+    keys() { wtype -s 300 -k Right -k Down; }
     click() { # col row scale
         python3 "$here/wl_click.py" $((vx + 34 * $1 - 17)) \
             $((vy + vh - 339 + 34 * $2 - 17)) $((1400 / $3)) $((900 / $3)) ||

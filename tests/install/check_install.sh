@@ -22,6 +22,17 @@ done
 grep -q '^Icon=com.example.Orbet$' "$prefix/share/applications/$id.desktop"
 grep -q '^Keywords=' "$prefix/share/applications/$id.desktop"
 grep -q '<release version="1.1.0"' "$prefix/share/metainfo/$id.metainfo.xml"
+# Every language Orbet speaks, in the desktop entry and the AppStream file.
+for language in $(cat "$(dirname "$0")/../../po/LINGUAS"); do
+    for key in Name GenericName Comment Keywords; do
+        grep -q "^$key\[$language\]=" "$prefix/share/applications/$id.desktop" ||
+            { echo "the desktop entry has no $key in $language"; exit 1; }
+    done
+    for element in name summary p; do
+        grep -q "<$element xml:lang=\"$language\">" "$prefix/share/metainfo/$id.metainfo.xml" ||
+            { echo "the AppStream file has no $element in $language"; exit 1; }
+    done
+done
 desktop-file-validate "$prefix/share/applications/$id.desktop"
 appstream=$(appstreamcli validate --pedantic --no-net "$prefix/share/metainfo/$id.metainfo.xml")
 if grep -q '^[EW]: ' <<<"$appstream"; then

@@ -15,7 +15,10 @@ depends=$(dpkg-deb -f "$deb" Depends)
 contents=$(dpkg-deb -c "$deb")
 grep -q 'libqt6widgets6' <<<"$depends"
 grep -q 'libqt6multimedia6' <<<"$depends"
-[ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] || { echo "does not recommend qt6-wayland"; exit 1; }
+recommends=$(dpkg-deb -f "$deb" Recommends)
+for wanted in qt6-wayland qt6-translations-l10n fonts-noto-core fonts-noto-cjk; do
+    grep -qw -- "$wanted" <<<"$recommends" || { echo "does not recommend $wanted"; exit 1; }
+done
 for file in usr/games/orbet usr/share/orbet/select.wav usr/share/orbet/orbet.html \
     usr/share/applications/com.example.Orbet.desktop usr/share/man/man6/orbet.6.gz \
     usr/share/doc/orbet/copyright usr/share/doc/orbet/changelog.gz; do

@@ -56,7 +56,8 @@ struct WindowHarness {
         facts.next = game.NextColours();
         facts.score = game.Score();
         facts.best = game.BestScore();
-        facts.cursor = window->Canvas()->CursorCell();
+        facts.cursor = window->Canvas()->CursorPlace();
+        facts.part = static_cast<int32_t>(window->Canvas()->FocusedPart());
         return facts;
     }
 

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+
+// One thing a step of the game did, told as it happens, for players who do not see the board.
+struct GameHappening {
+    enum Kind {
+        NewGame,     // the board was cleared for a new game
+        Selected,    // a ball was taken up
+        Deselected,  // the ball taken up was put back
+        Moved,       // the ball taken up went to another cell
+        NoRoute,     // no route of empty cells led to the cell pressed
+        Removed,     // lines of five or more vanished
+        Added,       // a new ball arrived
+        NextColours, // the next colours were chosen
+        GameOver,    // the board is full
+    };
+
+    Kind kind;
+    int32_t cell = 0;    // the cell pressed, taken up or filled
+    int32_t colour = -1; // the ball's colour
+    int32_t count = 0;   // Removed: how many balls
+    int32_t score = 0;   // Removed and GameOver: the score after it
+};
