@@ -2,6 +2,7 @@
 
 #include "platform/App.h"
 #include "platform/DeviceContext.h"
+#include "platform/RightToLeft.h"
 #include "platform/Shell.h"
 
 #include <QCloseEvent>
@@ -62,7 +63,7 @@ frmAbout::frmAbout(QWidget* owner)
       lblRevision(Label(this, 256, 56)), lblCopyRight(Label(this, 64, 72)),
       lblInformation(Label(this, 64, 96)), lblWebAddress(new QLabel(this)),
       lblComments(Label(this, 64, 128)), lblMailto(new QLabel(this)),
-      cmdOK(new QPushButton(QStringLiteral("OK"), this)) {
+      cmdOK(new QPushButton(tr("OK"), this)) {
     setModal(true);
     setFixedSize(Twips(6090), Twips(3060));
     setMouseTracking(true);
@@ -95,20 +96,21 @@ frmAbout::frmAbout(QWidget* owner)
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
     Form_Load();
+    PlaceFromTheRight(*this);
 }
 
 void frmAbout::Form_Load() {
-    setWindowTitle(QStringLiteral("About ") + App::Title());
-    SetText(lblVersion, QStringLiteral("Version %1.%2").arg(App::Major()).arg(App::Minor()));
+    setWindowTitle(tr("About %1").arg(App::Title()));
+    SetText(lblVersion, tr("Version %1.%2").arg(App::Major()).arg(App::Minor()));
     if (App::Revision() != 0) {
         lblRevision->setVisible(true);
-        lblRevision->setText(QStringLiteral("Revision %1").arg(App::Revision()));
+        lblRevision->setText(tr("Revision %1").arg(App::Revision()));
     }
     SetText(lblTitle, App::Title());
     SetText(lblCopyRight, App::LegalCopyright());
-    SetText(lblInformation, QStringLiteral("For further information:"));
+    SetText(lblInformation, tr("For further information:"));
     SetText(lblWebAddress, WebAddress());
-    SetText(lblComments, QStringLiteral("Send questions and comments to:"));
+    SetText(lblComments, tr("Send questions and comments to:"));
     SetText(lblMailto, MailAddress());
 }
 

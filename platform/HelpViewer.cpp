@@ -1,5 +1,7 @@
 #include "platform/HelpViewer.h"
 
+#include <QCoreApplication>
+
 #include "platform/HelpBrowser.h"
 
 #include <QFileInfo>
@@ -38,8 +40,10 @@ void HtmlHelp(QWidget* window, const QString& file, const QString& topic) {
         viewer->setSource(url, QTextDocument::HtmlResource);
         viewer->setWindowTitle(viewer->documentTitle());
     } else {
-        viewer->setWindowTitle(QStringLiteral("Help"));
-        viewer->setPlainText(QStringLiteral("The help file %1 could not be found.").arg(file));
+        viewer->setWindowTitle(QCoreApplication::translate("HelpViewer", "Help"));
+        viewer->setPlainText(
+            QCoreApplication::translate("HelpViewer", "The help file %1 could not be found.")
+                .arg(file));
     }
     viewer->show();
     viewer->raise();

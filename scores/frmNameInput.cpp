@@ -2,6 +2,7 @@
 
 #include "platform/App.h"
 #include "platform/MessageBox.h"
+#include "platform/RightToLeft.h"
 #include "scores/clsStatistics.h"
 
 #include <QDir>
@@ -29,10 +30,10 @@ QString TrimSpaces(const QString& text) {
 frmNameInput::frmNameInput(clsStatistics& statistics, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      mStatistics(statistics), Label1(new QLabel(QStringLiteral("Enter Name:"), this)),
-      txtName(new QLineEdit(this)), cmdCancel(new QPushButton(QStringLiteral("&Cancel"), this)),
-      cmdOK(new QPushButton(QStringLiteral("&OK"), this)) {
-    setWindowTitle(QStringLiteral("High Score Entry"));
+      mStatistics(statistics), Label1(new QLabel(tr("Enter Name:"), this)),
+      txtName(new QLineEdit(this)), cmdCancel(new QPushButton(tr("&Cancel"), this)),
+      cmdOK(new QPushButton(tr("&OK"), this)) {
+    setWindowTitle(tr("High Score Entry"));
     setFixedSize(Twips(4905), Twips(1065));
     setModal(true);
 
@@ -49,6 +50,7 @@ frmNameInput::frmNameInput(clsStatistics& statistics, QWidget* owner)
 
     connect(cmdOK, &QPushButton::clicked, this, &frmNameInput::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmNameInput::cmdCancel_Click);
+    PlaceFromTheRight(*this);
 }
 
 void frmNameInput::cmdOK_Click() {
@@ -56,10 +58,10 @@ void frmNameInput::cmdOK_Click() {
     const auto length = name.toUcs4().size(); // characters, not UTF-16 units
     if (length == 0) {
         const int32_t answer = MsgBox(this,
-                                      QStringLiteral("You did not enter a name.\r\n\r\n"
-                                                     "Are you sure that you do not wish to enter "
-                                                     "your name into the\r\nHigh Score table?"),
-                                      MB_ICONQUESTION | MB_YESNO, QStringLiteral("CONFIRMATION"));
+                                      tr("You did not enter a name.\r\n\r\n"
+                                         "Are you sure that you do not wish to enter "
+                                         "your name into the\r\nHigh Score table?"),
+                                      MB_ICONQUESTION | MB_YESNO, tr("CONFIRMATION"));
         if (answer == IDYES) {
             reject();
         } else {
@@ -70,8 +72,8 @@ void frmNameInput::cmdOK_Click() {
     if (length <= MAX_NAME_LENGTH) {
         if (!mStatistics.AddStatistic(name, clsStatistics::ScoreNumber(mstrTag).value_or(0))) {
             MsgBox(this,
-                   QStringLiteral("Your score could not be saved.\r\n\r\nThe High Score table is "
-                                  "kept in\r\n%1\r\nand that file could not be written.")
+                   tr("Your score could not be saved.\r\n\r\nThe High Score table is "
+                      "kept in\r\n%1\r\nand that file could not be written.")
                        .arg(QDir::toNativeSeparators(mStatistics.FileName())),
                    MB_OK | MB_ICONEXCLAMATION, App::Title());
         }
@@ -79,9 +81,9 @@ void frmNameInput::cmdOK_Click() {
         return;
     }
     MsgBox(this,
-           QStringLiteral("The name entered exceeds 25 characters.\r\n\r\n"
-                          "Please shorten it so that you name can be entered into the High Score "
-                          "table."),
+           tr("The name entered exceeds %n characters.\r\n\r\n"
+              "Please shorten it so that you name can be entered into the High Score table.",
+              nullptr, MAX_NAME_LENGTH),
            MB_OK, QString());
     txtName->setFocus();
     txtName->setSelection(0, static_cast<int>(txtName->text().size()));

@@ -1,6 +1,7 @@
 #include "scores/frmStatistics.h"
 
 #include "platform/App.h"
+#include "platform/RightToLeft.h"
 #include "scores/ScoreRows.h"
 #include "scores/clsStatistics.h"
 
@@ -48,9 +49,8 @@ void Rule(QWidget* parent, int left, int top, int right) {
 frmStatistics::frmStatistics(const clsStatistics& statistics, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      mStatistics(statistics), imgOrbet(new QLabel(this)),
-      cmdOK(new QPushButton(QStringLiteral("&OK"), this)) {
-    setWindowTitle(QStringLiteral("Orbet High Scores"));
+      mStatistics(statistics), imgOrbet(new QLabel(this)), cmdOK(new QPushButton(tr("&OK"), this)) {
+    setWindowTitle(tr("Orbet High Scores"));
     setWindowIcon(QIcon()); // none of its own, not even its owner's
     setFixedSize(Twips(4680), Twips(4290));
     setModal(true);
@@ -58,10 +58,10 @@ frmStatistics::frmStatistics(const clsStatistics& statistics, QWidget* owner)
     imgOrbet->setGeometry(Twips(120), Twips(120), 32, 32);
     imgOrbet->setPixmap(App::Icon().pixmap(32, 32));
     imgOrbet->setVisible(false);
-    QLabel* heading = Label(this, QStringLiteral("High Scores"), Tahoma(15.75, true), 720, 120);
-    Label(this, QStringLiteral("Rank"), Tahoma(9.75, true), 720, 840);
-    Label(this, QStringLiteral("Player"), Tahoma(9.75, true), 1680, 840);
-    Label(this, QStringLiteral("Score"), Tahoma(9.75, true), 3840, 840);
+    QLabel* heading = Label(this, tr("High Scores"), Tahoma(15.75, true), 720, 120);
+    Label(this, tr("Rank"), Tahoma(9.75, true), 720, 840);
+    Label(this, tr("Player"), Tahoma(9.75, true), 1680, 840);
+    Label(this, tr("Score"), Tahoma(9.75, true), 3840, 840);
     Rule(this, 720, 600, 4560);
     Rule(this, 720, 1080, 4560);
     for (int i = 0; i < ROWS; ++i) {
@@ -81,6 +81,7 @@ frmStatistics::frmStatistics(const clsStatistics& statistics, QWidget* owner)
     connect(cmdOK, &QPushButton::clicked, this, &frmStatistics::cmdOK_Click);
 
     Form_Load();
+    PlaceFromTheRight(*this);
 }
 
 void frmStatistics::Form_Load() {

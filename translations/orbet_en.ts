@@ -18,4 +18,16 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>frmNameInput</name>
+    <message numerus="yes">
+        <source>The name entered exceeds %n characters.<byte value="xd"/>
+<byte value="xd"/>
+Please shorten it so that you name can be entered into the High Score table.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

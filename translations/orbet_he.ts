@@ -161,71 +161,82 @@ The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source
     </message>
 </context>
 <context>
+    <name>HelpViewer</name>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The help file %1 could not be found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>RTL</translation>
     </message>
 </context>
 <context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;בטל</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>בצע &amp;שוב</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;גזור</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>הע&amp;תק</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>ה&amp;דבק</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>מחק</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>בחר הכל</translation>
     </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>אישור</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;כן</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;לא</translation>
     </message>
 </context>
 <context>
     <name>QWidgetTextControl</name>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>הע&amp;תק</translation>
     </message>
     <message>
         <source>Copy &amp;Link Location</source>
-        <translation type="unfinished"></translation>
+        <translation>העתק כתובת &amp;קישור</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>בחר הכל</translation>
     </message>
 </context>
 <context>
@@ -243,6 +254,33 @@ The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source
     <name>WindowSystem</name>
     <message>
         <source>no window system could be reached; Orbet needs a graphical desktop session (DISPLAY or WAYLAND_DISPLAY).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">אישור</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1.%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Revision %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For further information:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send questions and comments to:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -313,6 +351,85 @@ Do you wish to add your name to the High Score table?</source>
     </message>
     <message>
         <source>HIGH SCORE</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmNameInput</name>
+    <message>
+        <source>Enter Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High Score Entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You did not enter a name.<byte value="xd"/>
+<byte value="xd"/>
+Are you sure that you do not wish to enter your name into the<byte value="xd"/>
+High Score table?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CONFIRMATION</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your score could not be saved.<byte value="xd"/>
+<byte value="xd"/>
+The High Score table is kept in<byte value="xd"/>
+%1<byte value="xd"/>
+and that file could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The name entered exceeds %n characters.<byte value="xd"/>
+<byte value="xd"/>
+Please shorten it so that you name can be entered into the High Score table.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>frmStatistics</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orbet High Scores</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <comment>a High Score row read aloud: rank, player, score</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>

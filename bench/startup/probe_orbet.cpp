@@ -4,12 +4,14 @@
 #include "app/GameArea.h"
 #include "app/Globals.h"
 #include "app/frmMain.h"
+#include "platform/Translations.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     const auto start = FirstFrame::Clock::now();
     QApplication app(argc, argv);
+    Translations::Install(app);
     QApplication::setApplicationName(QStringLiteral("Orbet"));
     QGuiApplication::setDesktopFileName(QStringLiteral("com.example.Orbet"));
     Globals::Main();

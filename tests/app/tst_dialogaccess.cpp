@@ -270,6 +270,9 @@ private slots:
         QVERIFY(!about.isNull());
         QStringList focused = events.Focused();
         focused.removeAll(QStringLiteral("Orbet")); // the main window, once the box has gone
+        focused.removeIf([](const QString& name) { // the board's cell, before and after
+            return name.startsWith(QLatin1String("row "));
+        });
         QCOMPARE(focused.mid(0, heard.size()), heard);
         QCOMPARE(openAfterKeys, open);
         QVERIFY(!about->isVisible());

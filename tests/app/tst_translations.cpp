@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QMenu>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QTest>
@@ -220,6 +221,10 @@ private slots:
         {
             frmAbout about(h.window.get());
             misfits += Misfits(&about);
+            if (QGuiApplication::layoutDirection() == Qt::RightToLeft) {
+                // Laid out by hand, the box runs from the right too: OK at the lower left.
+                QCOMPARE(about.findChild<QPushButton*>()->x(), about.width() - 312 - 84);
+            }
             frmStatistics scores(h.statistics, h.window.get());
             misfits += Misfits(&scores);
             frmNameInput name(h.statistics, h.window.get());
