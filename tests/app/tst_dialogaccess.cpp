@@ -270,7 +270,7 @@ private slots:
         QVERIFY(!about.isNull());
         QStringList focused = events.Focused();
         focused.removeAll(QStringLiteral("Orbet")); // the main window, once the box has gone
-        focused.removeIf([](const QString& name) { // the board's cell, before and after
+        focused.removeIf([](const QString& name) {  // the board's cell, before and after
             return name.startsWith(QLatin1String("row "));
         });
         QCOMPARE(focused.mid(0, heard.size()), heard);
@@ -429,6 +429,8 @@ private slots:
             QCOMPARE(box->role(), QAccessible::AlertMessage);
             heard = box->text(QAccessible::Name) + QStringLiteral(": ") +
                     LoneLabels(box).join(QStringLiteral(" | "));
+            // The box gives its button the focus once the window system has activated it.
+            QTRY_VERIFY_WITH_TIMEOUT(modal->focusWidget() != nullptr, 5000);
             auto* focus = qobject_cast<QPushButton*>(modal->focusWidget());
             button = focus != nullptr ? focus->text().remove(QLatin1Char('&')) : QString();
             QTest::keyClick(modal, Qt::Key_Escape);
