@@ -1,4 +1,5 @@
 #include "app/GameAccessible.h"
+#include "support/AccessibleEvents.h"
 #include "support/ScreenReader.h"
 #include "support/WindowHarness.h"
 
@@ -34,23 +35,19 @@ QAccessibleInterface* Child(QAccessibleInterface* parent, QAccessible::Role role
 
 // Every accessibility event raised while it lives, as "kind: name of the object", taken where
 // Qt's bridge would take it to the screen readers.
-class EventLog {
+class EventLog : public AccessibleEvents {
 public:
-    EventLog() {
-        Log() = &events;
-        mPrevious = QAccessible::installUpdateHandler(&Record);
+    QStringList All() const {
+        QStringList said;
+        for (const Event& event : Events()) {
+            said << QStringLiteral("%1: %2").arg(Kind(event.type), event.name);
+        }
+        return said;
     }
-    ~EventLog() {
-        QAccessible::installUpdateHandler(mPrevious);
-        Log() = nullptr;
-    }
-    EventLog(const EventLog&) = delete;
-    EventLog& operator=(const EventLog&) = delete;
-
     // The events raised for the board and the side panel's parts, leaving out Qt's own.
     QStringList Game() const {
         QStringList game;
-        for (const QString& event : events) {
+        for (const QString& event : All()) {
             if (event.contains(QLatin1String(": row ")) || event.contains(QLatin1String("Score")) ||
                 event.contains(QLatin1String("Next Move")) ||
                 event.startsWith(QLatin1String("notification"))) {
@@ -60,20 +57,7 @@ public:
         return game;
     }
 
-    QStringList events;
-
 private:
-    static QStringList*& Log() {
-        static QStringList* log = nullptr;
-        return log;
-    }
-    static void Record(QAccessibleEvent* event) {
-        QAccessibleInterface* target = event->accessibleInterface();
-        if (Log() != nullptr) {
-            *Log() << QStringLiteral("%1: %2").arg(
-                Kind(event->type()), target ? target->text(QAccessible::Name) : QString());
-        }
-    }
     static QString Kind(QAccessible::Event type) {
         switch (type) {
         case QAccessible::NameChanged:
@@ -94,8 +78,6 @@ private:
             return QStringLiteral("other");
         }
     }
-
-    QAccessible::UpdateHandler mPrevious = nullptr;
 };
 
 // What a widget has painted since the log was made.
@@ -144,11 +126,8 @@ class TestAccessibility : public QObject {
 
 private slots:
     void initTestCase() {
-        // The bridge comes up once it has reached the accessibility bus.
-        QTRY_VERIFY2_WITH_TIMEOUT(QAccessible::isActive(),
-                                  "needs Qt's bridge to screen readers: run it with "
-                                  "tests/support/on_accessibility_bus.sh",
-                                  10000);
+        QVERIFY2(BridgeIsUp(), "needs Qt's bridge to screen readers: run it with "
+                               "tests/support/on_accessibility_bus.sh");
     }
 
     void keysPlayAMoveAndABlockedMove() {
@@ -323,15 +302,15 @@ private slots:
         h.Click(6, 3);
         QVERIFY(from->state().selected);
         QCOMPARE(from->text(QAccessible::Name), QStringLiteral("row 3, column 6, red, selected"));
-        QVERIFY(log.events.contains(QStringLiteral("selected: row 3, column 6, red, selected")));
+        QVERIFY(log.All().contains(QStringLiteral("selected: row 3, column 6, red, selected")));
         h.Click(5, 3); // completes a row of five
         QCOMPARE(from->text(QAccessible::Name), QStringLiteral("row 3, column 6, empty"));
         QCOMPARE(to->text(QAccessible::Name), QStringLiteral("row 3, column 5, empty"));
         QVERIFY(!from->state().selected);
         QCOMPARE(yours->valueInterface()->currentValue().toInt(), 50);
-        QVERIFY(log.events.contains(QStringLiteral("value: Your Score: 50")));
-        QVERIFY(log.events.contains(QStringLiteral("unselected: row 3, column 6, empty")));
-        QVERIFY(log.events.contains(QStringLiteral("name: row 3, column 1, empty")));
+        QVERIFY(log.All().contains(QStringLiteral("value: Your Score: 50")));
+        QVERIFY(log.All().contains(QStringLiteral("unselected: row 3, column 6, empty")));
+        QVERIFY(log.All().contains(QStringLiteral("name: row 3, column 1, empty")));
 
         Keys(h, {Qt::Key_Down, Qt::Key_Right});
         QAccessibleInterface* cursor = table->tableInterface()->cellAt(1, 1);
@@ -448,7 +427,7 @@ private slots:
             break;
         }
         QStringList notifications;
-        for (const QString& event : log.events) {
+        for (const QString& event : log.All()) {
             if (event.startsWith(QLatin1String("notification: "))) {
                 notifications << event.mid(14);
             }

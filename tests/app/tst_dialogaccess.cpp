@@ -7,6 +7,7 @@
 #include "scores/frmStatistics.h"
 #include "support/AccessibleEvents.h"
 #include "support/Fakes.h"
+#include "support/ScreenReader.h"
 #include "support/WindowHarness.h"
 
 #include <QAccessible>
@@ -77,11 +78,8 @@ class TestDialogAccess : public QObject {
 
 private slots:
     void initTestCase() {
-        // The bridge comes up once it has reached the accessibility bus.
-        QTRY_VERIFY2_WITH_TIMEOUT(QAccessible::isActive(),
-                                  "needs Qt's bridge to screen readers: run it with "
-                                  "tests/support/on_accessibility_bus.sh",
-                                  10000);
+        QVERIFY2(BridgeIsUp(), "needs Qt's bridge to screen readers: run it with "
+                               "tests/support/on_accessibility_bus.sh");
     }
 
     // What screen readers say a field or list is: the label that stands before it.

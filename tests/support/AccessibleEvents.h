@@ -20,6 +20,13 @@ public:
     AccessibleEvents(const AccessibleEvents&) = delete;
     AccessibleEvents& operator=(const AccessibleEvents&) = delete;
 
+    struct Event {
+        QAccessible::Event type;
+        QString name; // of the object it is about
+        int caret;    // where a caret moved to, or -1
+    };
+    const QList<Event>& Events() const { return mEvents; }
+
     // The names of the objects that were given the focus, in order.
     QStringList Focused() const {
         QStringList names;
@@ -43,11 +50,6 @@ public:
     }
 
 private:
-    struct Event {
-        QAccessible::Event type;
-        QString name;
-        int caret;
-    };
     static QList<Event>*& Log() {
         static QList<Event>* log = nullptr;
         return log;

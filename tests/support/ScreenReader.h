@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QAccessible>
+#include <QTest>
 #include <QtGui/private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
@@ -12,4 +14,10 @@ inline void ScreenReaderListening(bool listening) {
             QGuiApplicationPrivate::platformIntegration()->accessibility()) {
         bridge->setActive(listening);
     }
+}
+
+// Whether Qt's bridge to screen readers is up, given the seconds it takes to reach the
+// accessibility bus. It is when the test runs with tests/support/on_accessibility_bus.sh.
+inline bool BridgeIsUp() {
+    return QTest::qWaitFor([] { return QAccessible::isActive(); }, 10000);
 }
