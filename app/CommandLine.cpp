@@ -4,6 +4,9 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QRegularExpression>
+
+#include <algorithm>
 
 #include <cstdio>
 
@@ -20,6 +23,23 @@ const char* const kQtOptionsWithValue[] = {
     "display",     "geometry",           "name",          "title",  "visual",
     "dialogs",     "fontengine",         "qmljsdebugger"};
 const char* const kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+// Of those, the ones Qt also takes as one word with "=" before the value (-style=fusion); the
+// others it takes only with the value as the next argument (-platform offscreen).
+const char* const kQtOptionsWithEquals[] = {"style", "stylesheet", "dialogs", "fontengine",
+                                            "qmljsdebugger"};
+
+// An argument such as -platform=offscreen: the parser would take it, but Qt would not.
+bool QtWouldIgnore(const QString& argument) {
+    static const QRegularExpression joined(QStringLiteral("^--?([a-z]+)="));
+    const QRegularExpressionMatch match = joined.match(argument);
+    if (!match.hasMatch()) {
+        return false;
+    }
+    const QByteArray name = match.captured(1).toLatin1();
+    const auto named = [&name](const char* option) { return name == option; };
+    return std::any_of(std::begin(kQtOptionsWithValue), std::end(kQtOptionsWithValue), named) &&
+           std::none_of(std::begin(kQtOptionsWithEquals), std::end(kQtOptionsWithEquals), named);
+}
 
 QString Tr(const char* text) {
     return QCoreApplication::translate("CommandLine", text);
@@ -68,13 +88,16 @@ std::optional<int> Answer(int argc, char** argv) {
     }
     QCommandLineParser parser;
     Describe(parser);
+    const auto joined = std::find_if(arguments.cbegin() + 1, arguments.cend(), QtWouldIgnore);
+    const QString ignored = joined != arguments.cend() ? *joined : QString();
     const bool understood = parser.parse(arguments);
     if (understood && parser.isSet(QStringLiteral("version"))) {
         std::fputs(qPrintable(Version()), stdout);
         return 0;
     }
     const bool help = understood && parser.isSet(QStringLiteral("help"));
-    if (understood && !help && parser.positionalArguments().isEmpty()) {
+    const bool stray = !ignored.isEmpty() || !parser.positionalArguments().isEmpty();
+    if (understood && !help && !stray) {
         return std::nullopt;
     }
     // Told in the player's language: the usage names the program, the catalogues need an
@@ -88,10 +111,10 @@ std::optional<int> Answer(int argc, char** argv) {
         std::fputs(qPrintable(told.helpText()), stdout);
         return 0;
     }
-    const QString error = !understood
-                              ? told.errorText()
-                              : Tr(QT_TRANSLATE_NOOP("CommandLine", "Unexpected argument '%1'."))
-                                    .arg(told.positionalArguments().first());
+    const QString error =
+        !understood ? told.errorText()
+                    : Tr(QT_TRANSLATE_NOOP("CommandLine", "Unexpected argument '%1'."))
+                          .arg(!ignored.isEmpty() ? ignored : told.positionalArguments().first());
     std::fprintf(stderr, "orbet: %s\n\n%s", qPrintable(error), qPrintable(told.helpText()));
     return kUsageError;
 }

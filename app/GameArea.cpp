@@ -99,6 +99,10 @@ void GameArea::paintEvent(QPaintEvent* event) {
 }
 
 void GameArea::mousePressEvent(QMouseEvent* event) {
+    if (mPart != Part::Board) { // the mouse plays the board: so do the keys from now on
+        mPart = Part::Board;
+        update();
+    }
     const QPointF at = event->position();
     emit MouseDown(event->button(), event->modifiers(), static_cast<float>(at.x()),
                    static_cast<float>(at.y()));

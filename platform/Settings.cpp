@@ -5,10 +5,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QMap>
 #include <QSaveFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -39,8 +41,30 @@ QString Read(const QSettings& settings, const QString& section, const QString& k
     return value.canConvert<QString>() ? value.toString() : QString();
 }
 
+// Whether a settings file holds every key expected, and every plain text expected as it is. (A
+// value that was no plain text, such as the bytes of a damaged line, may read back otherwise.)
+bool ReadsBackAs(const QString& file, const QMap<QString, QVariant>& expected) {
+    const QSettings written(file, QSettings::IniFormat);
+    if (written.allKeys().size() != expected.size()) {
+        return false;
+    }
+    for (auto value = expected.cbegin(); value != expected.cend(); ++value) {
+        const bool plain = value.value().typeId() == QMetaType::QString &&
+                           std::none_of(value.value().toString().cbegin(),
+                                        value.value().toString().cend(), [](QChar c) {
+                                            return c.category() == QChar::Other_Control ||
+                                                   c == QChar::ReplacementCharacter;
+                                        });
+        if (!written.contains(value.key()) ||
+            (plain && written.value(value.key()) != value.value())) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // The file's new contents after the edit, or nothing when that cannot be worked out. The edit
-// works on a private copy: Qt keeps one parsed copy of each settings file for all its readers,
+// works on private copies: Qt keeps one parsed copy of each settings file for all its readers,
 // and a write that failed there would stay in it, shown as if it were stored.
 std::optional<QByteArray> Edited(const QString& path,
                                  const std::function<void(SettingsEdit&)>& edit) {
@@ -49,29 +73,43 @@ std::optional<QByteArray> Edited(const QString& path,
     if (!scratch.isValid()) {
         return std::nullopt;
     }
-    const QString copy = scratch.filePath(QStringLiteral("settings.conf"));
-    if (QFileInfo::exists(path)) {
-        if (!QFile::copy(path, copy)) {
-            return std::nullopt; // unreadable: writing would lose what it holds
-        }
-        QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+    const QString copy = scratch.filePath(QStringLiteral("stored.conf"));
+    const QString fresh = scratch.filePath(QStringLiteral("edited.conf"));
+    if (QFileInfo::exists(path) && !QFile::copy(path, copy)) {
+        return std::nullopt; // unreadable: writing would lose what it holds
     }
+    QMap<QString, QVariant> expected;
     {
-        QSettings settings(copy, QSettings::IniFormat);
+        // All the file holds that Qt can read, written anew into a fresh file: its lines that
+        // are no settings are left behind, and a write that fails cannot hide behind the
+        // stored file's damage (Qt reports only the first fault it meets).
+        const QSettings stored(copy, QSettings::IniFormat);
+        QSettings settings(fresh, QSettings::IniFormat);
+        for (const QString& key : stored.allKeys()) {
+            settings.setValue(key, stored.value(key));
+        }
         SettingsEdit access(settings);
         edit(access);
         settings.sync();
-        // A file Qt cannot parse in full is still rewritten with all it could read: only a
-        // copy that cannot be written fails the edit.
-        if (settings.status() == QSettings::AccessError) {
+        if (settings.status() != QSettings::NoError) {
             return std::nullopt;
         }
+        for (const QString& key : settings.allKeys()) {
+            expected.insert(key, settings.value(key));
+        }
     }
-    QFile edited(copy);
-    if (!edited.open(QIODevice::ReadOnly)) {
+    QFile edited(fresh);
+    const QByteArray contents = edited.open(QIODevice::ReadOnly) ? edited.readAll() : QByteArray();
+    // Read back under a name Qt has not seen: its writer tells of no fault when the disk fills
+    // up under it, and a file cut short must never take the place of a whole one.
+    const QString check = scratch.filePath(QStringLiteral("check.conf"));
+    QFile copyOfEdited(check);
+    if (!copyOfEdited.open(QIODevice::WriteOnly) ||
+        copyOfEdited.write(contents) != contents.size() || !copyOfEdited.flush()) {
         return std::nullopt;
     }
-    return edited.readAll();
+    copyOfEdited.close();
+    return ReadsBackAs(check, expected) ? std::optional(contents) : std::nullopt;
 }
 
 // Readers look at the file again only when its size or time has changed, so a rewrite within

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -51,14 +50,10 @@ QString Install(QCoreApplication& application) {
     own->setParent(&application);
     QCoreApplication::installTranslator(own);
     Loaded() = language;
-    // Right to left where the catalogue says so, before any window is made.
-    if (auto* gui = qobject_cast<QGuiApplication*>(&application)) {
-        gui->setLayoutDirection(
-            QGuiApplication::translate("QGuiApplication", "QT_LAYOUT_DIRECTION") ==
-                    QLatin1String("RTL")
-                ? Qt::RightToLeft
-                : Qt::LeftToRight);
-    }
+    // Qt takes the direction the catalogue gives (right to left for Arabic and Hebrew) as the
+    // catalogues change, unless a -reverse on the command line has set it; before any window
+    // is made, not once the event loop runs.
+    QCoreApplication::sendPostedEvents(&application, QEvent::LanguageChange);
     return language;
 }
 

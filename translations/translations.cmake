@@ -1,7 +1,9 @@
 # Orbet's languages. The .ts files here are the source of the translations: `cmake --build build
 # --target update_translations` brings them up to date with the code (lupdate), and the build
 # compiles them (lrelease) into the program, under :/i18n.
-set(ORBET_LANGUAGES ar de es fr he hi it ja ko nl pl pt_BR ru tr uk zh_CN)
+# The languages are listed once, in po/LINGUAS, which gettext reads too.
+file(STRINGS ${PROJECT_SOURCE_DIR}/po/LINGUAS ORBET_LANGUAGES)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/po/LINGUAS)
 set(ORBET_TS_FILES)
 foreach(language ${ORBET_LANGUAGES})
     list(APPEND ORBET_TS_FILES ${CMAKE_CURRENT_LIST_DIR}/orbet_${language}.ts)

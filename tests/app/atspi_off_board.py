@@ -17,8 +17,11 @@ OFF = [-1, 10, 11, -2**31, 2**31 - 1, 1000]  # rows and columns run from 0 to 9
 OFF_INDEX = [-1, 100, 101, -2**31, 2**31 - 1]  # children from 0 to 99
 
 
-def orbet():
+def orbet(game):
     for _ in range(100):
+        if game.poll() is not None:
+            sys.exit(f"Orbet ended at once (status {game.returncode}): "
+                     f"{game.stderr.read().decode(errors='replace').strip()}")
         for app in pyatspi.Registry.getDesktop(0):
             if app is not None and app.name == "Orbet":
                 return app
@@ -48,10 +51,12 @@ def answer(question):
 
 def main():
     home = tempfile.mkdtemp()
-    game = subprocess.Popen([sys.argv[1]], env=dict(os.environ, XDG_CONFIG_HOME=home),
-                            stderr=subprocess.DEVNULL)
+    # In English, whatever the machine's locale: the board is found by its English name.
+    game = subprocess.Popen([sys.argv[1]], env=dict(os.environ, XDG_CONFIG_HOME=home,
+                                                    LANGUAGE="en", LC_ALL="C.UTF-8"),
+                            stderr=subprocess.PIPE)
     try:
-        table_object = find_table(orbet())
+        table_object = find_table(orbet(game))
         table = table_object.queryTable()
         faults = []
         for row in OFF + [0]:

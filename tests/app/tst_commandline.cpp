@@ -14,6 +14,12 @@ private slots:
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("error"); // the first line on stderr
 
+        QTest::newRow("help, in German")
+            << QStringList{"--help", "LANGUAGE=de"} << false << 0 << "Aufruf: "
+            << "";
+        QTest::newRow("a stray word, in German")
+            << QStringList{"extra", "LANGUAGE=de"} << false << 2 << ""
+            << "orbet: Unerwartetes Argument „extra“.";
         QTest::newRow("version") << QStringList{"--version"} << false << 0 << "orbet 1.1.0\n"
                                  << "";
         QTest::newRow("version, short") << QStringList{"-v"} << false << 0 << "orbet 1.1.0\n"
@@ -28,6 +34,12 @@ private slots:
         QTest::newRow("a stray word after Qt's options")
             << QStringList{"-platform", "offscreen", "extra"} << true << 2 << ""
             << "orbet: Unexpected argument 'extra'.";
+        QTest::newRow("a Qt option joined to its value, which Qt would not take")
+            << QStringList{"-platform=offscreen"} << false << 2 << ""
+            << "orbet: Unexpected argument '-platform=offscreen'.";
+        QTest::newRow("a Qt option Qt does take so, headless")
+            << QStringList{"-platform", "offscreen", "-style=Fusion"} << true << -1 << ""
+            << "";
         QTest::newRow("an unknown option") << QStringList{"--no-such-option"} << false << 2 << ""
                                            << "orbet: Unknown option 'no-such-option'.";
         QTest::newRow("a Qt option without its value")
@@ -53,6 +65,15 @@ private slots:
         QFETCH(QString, error);
 
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        // In English, whatever the machine's locale, unless a row asks for a language.
+        environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
+        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+        for (const QString& argument : QStringList(arguments)) {
+            if (argument.startsWith(QLatin1String("LANGUAGE="))) {
+                environment.insert(QStringLiteral("LANGUAGE"), argument.mid(9));
+                arguments.removeAll(argument);
+            }
+        }
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE"}) {
             environment.remove(QString::fromLatin1(name));
         }

@@ -131,6 +131,7 @@ private slots:
         QTest::newRow("lock left empty by a writer killed at once") << int(LockEmpty);
         QTest::newRow("file that cannot be read") << int(Unreadable);
         QTest::newRow("someone else's file in a shared folder") << int(SomeoneElses);
+        QTest::newRow("a damaged file, and no room for its rewrite") << int(DamagedAndFull);
     }
     void failedWritesKeepTheTable() {
         QFETCH(int, how);
@@ -139,6 +140,7 @@ private slots:
         QTemporaryDir folder;
         QLockFile held(h.settings.File() + QStringLiteral(".lock"));
         std::optional<AsOrdinaryUser> user;
+        std::optional<FilesNoLargerThan> full;
         switch (how) {
         case FolderCannotBeMade: {
             // A folder below a plain file cannot be made, whoever runs the test.
@@ -178,6 +180,17 @@ private slots:
             QVERIFY(chmod(qPrintable(h.settings.File()), 0666) == 0);
             user.emplace(); // the new file is written, but cannot take the old one's place
             break;
+        case DamagedAndFull: { // the damage must not hide that the rewrite could not be made
+            const QByteArray damaged =
+                "[Orbet%20Score]\n1=300\n[Orbet%20Name]\n1=" + QByteArray(100, 'A') + "\n[x";
+            QFile file(h.settings.File());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(damaged);
+            file.close();
+            // Room for the lock and the copy, not for any rewrite, which adds a key or more.
+            full.emplace(damaged.size() + 8);
+            break;
+        }
         }
         const QString before = how == FolderCannotBeMade || how == Unreadable
                                    ? QStringLiteral("0")
@@ -216,7 +229,8 @@ private:
         LockHeld,
         LockEmpty,
         Unreadable,
-        SomeoneElses
+        SomeoneElses,
+        DamagedAndFull
     };
 };
 

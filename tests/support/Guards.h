@@ -7,6 +7,9 @@
 #include <mutex>
 #include <thread>
 
+#include <csignal>
+
+#include <sys/resource.h>
 #include <unistd.h>
 
 // Runs as an ordinary user while it lives, so that file permissions hold even for a test run
@@ -57,4 +60,27 @@ private:
     std::condition_variable mDone;
     bool mFinished = false;
     std::thread mWatch;
+};
+
+// Lets no file grow beyond a size while it lives, as a full disk would: a write past it fails
+// (the signal such a write raises is ignored meanwhile).
+class FilesNoLargerThan {
+public:
+    explicit FilesNoLargerThan(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &mBefore);
+        mSignal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = mBefore;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FilesNoLargerThan() {
+        setrlimit(RLIMIT_FSIZE, &mBefore);
+        std::signal(SIGXFSZ, mSignal);
+    }
+    FilesNoLargerThan(const FilesNoLargerThan&) = delete;
+    FilesNoLargerThan& operator=(const FilesNoLargerThan&) = delete;
+
+private:
+    rlimit mBefore{};
+    void (*mSignal)(int) = SIG_DFL;
 };
