@@ -5,7 +5,7 @@
     <name>App</name>
     <message>
         <source>Copyright © 2026 %1. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>حقوق النشر © 2026 %1. جميع الحقوق محفوظة.</translation>
     </message>
 </context>
 <context>
@@ -13,158 +13,159 @@
     <message>
         <source>Orbet, a puzzle game: line up five or more balls of one colour to clear them from the board.
 The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orbet لعبة ألغاز: صُفَّ خمس كرات أو أكثر من لون واحد في خط لتزيلها من اللوحة.
+تشرح صفحة الدليل orbet(6) وقائمة «مساعدة» في اللعبة طريقة اللعب.</translation>
     </message>
     <message>
         <source>Shows this help and ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>يعرض هذه المساعدة ثم يخرج.</translation>
     </message>
     <message>
         <source>Shows the version and ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>يعرض الإصدار ثم يخرج.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>وسيط غير متوقع «%1».</translation>
     </message>
 </context>
 <context>
     <name>GameAccessible</name>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>اللوحة</translation>
     </message>
     <message>
         <source>column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>العمود %1</translation>
     </message>
     <message>
         <source>row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الصف %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Play area</source>
-        <translation type="unfinished"></translation>
+        <translation>منطقة اللعب</translation>
     </message>
 </context>
 <context>
     <name>GameNarration</name>
     <message>
         <source>red</source>
-        <translation type="unfinished"></translation>
+        <translation>حمراء</translation>
     </message>
     <message>
         <source>blue</source>
-        <translation type="unfinished"></translation>
+        <translation>زرقاء</translation>
     </message>
     <message>
         <source>green</source>
-        <translation type="unfinished"></translation>
+        <translation>خضراء</translation>
     </message>
     <message>
         <source>yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>صفراء</translation>
     </message>
     <message>
         <source>cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>سماوية</translation>
     </message>
     <message>
         <source>magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>أرجوانية</translation>
     </message>
     <message>
         <source>orange</source>
-        <translation type="unfinished"></translation>
+        <translation>برتقالية</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>فارغة</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>الصف %1، العمود %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1، %2</translation>
     </message>
     <message>
         <source>%1, selected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1، محددة</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1، %2، %3</translation>
     </message>
     <message numerus="yes">
         <source>new balls: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>كرات جديدة: %1</numerusform>
+            <numerusform>كرة جديدة: %1</numerusform>
+            <numerusform>كرتان جديدتان: %1</numerusform>
+            <numerusform>كرات جديدة: %1</numerusform>
+            <numerusform>كرات جديدة: %1</numerusform>
+            <numerusform>كرات جديدة: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>؛ </translation>
     </message>
     <message>
         <source>new game</source>
-        <translation type="unfinished"></translation>
+        <translation>لعبة جديدة</translation>
     </message>
     <message>
         <source>%1 ball at %2 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>حُددت كرة %1 في %2</translation>
     </message>
     <message>
         <source>%1 ball at %2 put back</source>
-        <translation type="unfinished"></translation>
+        <translation>أُلغي تحديد كرة %1 في %2</translation>
     </message>
     <message>
         <source>moved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>نُقلت إلى %1</translation>
     </message>
     <message>
         <source>no route</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد مسار</translation>
     </message>
     <message>
         <source>%1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 في %2</translation>
     </message>
     <message>
         <source>game over, final score %1</source>
-        <translation type="unfinished"></translation>
+        <translation>انتهت اللعبة، النتيجة النهائية %1</translation>
     </message>
     <message>
         <source>next: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>التالية: %1</translation>
     </message>
     <message>
         <source>. </source>
-        <translation type="unfinished"></translation>
+        <translation>. </translation>
     </message>
     <message>
         <source>.</source>
-        <translation type="unfinished"></translation>
+        <translation>.</translation>
     </message>
     <message numerus="yes">
         <source>%n balls removed, %1 points, score %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لم تُزَل أي كرة، النقاط %1، النتيجة %2</numerusform>
+            <numerusform>أُزيلت كرة واحدة، النقاط %1، النتيجة %2</numerusform>
+            <numerusform>أُزيلت كرتان، النقاط %1، النتيجة %2</numerusform>
+            <numerusform>أُزيلت %n كرات، النقاط %1، النتيجة %2</numerusform>
+            <numerusform>أُزيلت %n كرة، النقاط %1، النتيجة %2</numerusform>
+            <numerusform>أُزيلت %n كرة، النقاط %1، النتيجة %2</numerusform>
         </translation>
     </message>
 </context>
@@ -172,11 +173,11 @@ The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source
     <name>HelpViewer</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>مساعدة</translation>
     </message>
     <message>
         <source>The help file %1 could not be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر العثور على ملف المساعدة %1.</translation>
     </message>
 </context>
 <context>
@@ -251,145 +252,151 @@ The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source
     <name>TitleBar</name>
     <message>
         <source>Minimise</source>
-        <translation type="unfinished"></translation>
+        <translation>تصغير</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق</translation>
     </message>
 </context>
 <context>
     <name>WindowSystem</name>
     <message>
         <source>no window system could be reached; Orbet needs a graphical desktop session (DISPLAY or WAYLAND_DISPLAY).</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر الوصول إلى أي نظام نوافذ؛ يحتاج Orbet إلى جلسة سطح مكتب رسومية (DISPLAY أو WAYLAND_DISPLAY).</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished">حسنًا</translation>
+        <translation>موافق</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>حول %1</translation>
     </message>
     <message>
         <source>Version %1.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>الإصدار %1.%2</translation>
     </message>
     <message>
         <source>Revision %1</source>
-        <translation type="unfinished"></translation>
+        <translation>المراجعة %1</translation>
     </message>
     <message>
         <source>For further information:</source>
-        <translation type="unfinished"></translation>
+        <translation>لمزيد من المعلومات:</translation>
     </message>
     <message>
         <source>Send questions and comments to:</source>
-        <translation type="unfinished"></translation>
+        <translation>أرسل أسئلتك وملاحظاتك إلى:</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Next Move:</source>
-        <translation type="unfinished"></translation>
+        <translation>الحركة التالية:</translation>
     </message>
     <message>
         <source>Your Score:</source>
-        <translation type="unfinished"></translation>
+        <translation>نتيجتك:</translation>
     </message>
     <message>
         <source>High Score:</source>
-        <translation type="unfinished"></translation>
+        <translation>أعلى نتيجة:</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;اللعبة</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>لعبة جديد&amp;ة</translation>
     </message>
     <message>
         <source>&amp;High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;أعلى النتائج</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>الصو&amp;ت</translation>
     </message>
     <message>
         <source>Sh&amp;apes</source>
-        <translation type="unfinished"></translation>
+        <translation>الأشكا&amp;ل</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>خرو&amp;ج</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>مساعد&amp;ة</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>المحتويا&amp;ت</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>حول &amp;اللعبة</translation>
     </message>
     <message>
         <source>Game Over.</source>
-        <translation type="unfinished"></translation>
+        <translation>انتهت اللعبة.</translation>
     </message>
     <message>
         <source>GAME OVER</source>
-        <translation type="unfinished"></translation>
+        <translation>انتهت اللعبة</translation>
     </message>
     <message>
         <source>You have achieved a high score that places you at position %1<byte value="xd"/>
 in the High Score table.<byte value="xd"/>
 <byte value="xd"/>
 Do you wish to add your name to the High Score table?</source>
-        <translation type="unfinished"></translation>
+        <translation>حققت نتيجة عالية تضعك في المركز %1<byte value="xd"/>
+في جدول أعلى النتائج.<byte value="xd"/>
+<byte value="xd"/>
+هل تريد إضافة اسمك إلى جدول أعلى النتائج؟</translation>
     </message>
     <message>
         <source>HIGH SCORE</source>
-        <translation type="unfinished"></translation>
+        <translation>نتيجة عالية</translation>
     </message>
 </context>
 <context>
     <name>frmNameInput</name>
     <message>
         <source>Enter Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>أدخل اسمك:</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;إلغاء</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>مو&amp;افق</translation>
     </message>
     <message>
         <source>High Score Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>تسجيل نتيجة عالية</translation>
     </message>
     <message>
         <source>You did not enter a name.<byte value="xd"/>
 <byte value="xd"/>
 Are you sure that you do not wish to enter your name into the<byte value="xd"/>
 High Score table?</source>
-        <translation type="unfinished"></translation>
+        <translation>لم تُدخل اسمًا.<byte value="xd"/>
+<byte value="xd"/>
+هل أنت متأكد أنك لا تريد إدخال اسمك في<byte value="xd"/>
+جدول أعلى النتائج؟</translation>
     </message>
     <message>
         <source>CONFIRMATION</source>
-        <translation type="unfinished"></translation>
+        <translation>تأكيد</translation>
     </message>
     <message>
         <source>Your score could not be saved.<byte value="xd"/>
@@ -397,19 +404,35 @@ High Score table?</source>
 The High Score table is kept in<byte value="xd"/>
 %1<byte value="xd"/>
 and that file could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر حفظ نتيجتك.<byte value="xd"/>
+<byte value="xd"/>
+يُحفظ جدول أعلى النتائج في<byte value="xd"/>
+%1<byte value="xd"/>
+وتعذّرت الكتابة في ذلك الملف.</translation>
     </message>
     <message numerus="yes">
         <source>The name entered exceeds %n characters.<byte value="xd"/>
 <byte value="xd"/>
 Please shorten it so that you name can be entered into the High Score table.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>يتجاوز الاسم المُدخل %n حرف.<byte value="xd"/>
+<byte value="xd"/>
+يُرجى تقصيره لكي يُدرج اسمك في جدول أعلى النتائج.</numerusform>
+            <numerusform>يتجاوز الاسم المُدخل حرفًا واحدًا.<byte value="xd"/>
+<byte value="xd"/>
+يُرجى تقصيره لكي يُدرج اسمك في جدول أعلى النتائج.</numerusform>
+            <numerusform>يتجاوز الاسم المُدخل حرفين.<byte value="xd"/>
+<byte value="xd"/>
+يُرجى تقصيره لكي يُدرج اسمك في جدول أعلى النتائج.</numerusform>
+            <numerusform>يتجاوز الاسم المُدخل %n أحرف.<byte value="xd"/>
+<byte value="xd"/>
+يُرجى تقصيره لكي يُدرج اسمك في جدول أعلى النتائج.</numerusform>
+            <numerusform>يتجاوز الاسم المُدخل %n حرفًا.<byte value="xd"/>
+<byte value="xd"/>
+يُرجى تقصيره لكي يُدرج اسمك في جدول أعلى النتائج.</numerusform>
+            <numerusform>يتجاوز الاسم المُدخل %n حرف.<byte value="xd"/>
+<byte value="xd"/>
+يُرجى تقصيره لكي يُدرج اسمك في جدول أعلى النتائج.</numerusform>
         </translation>
     </message>
 </context>
@@ -417,32 +440,32 @@ Please shorten it so that you name can be entered into the High Score table.</so
     <name>frmStatistics</name>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>مو&amp;افق</translation>
     </message>
     <message>
         <source>Orbet High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>أعلى نتائج Orbet</translation>
     </message>
     <message>
         <source>High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>أعلى النتائج</translation>
     </message>
     <message>
         <source>Rank</source>
-        <translation type="unfinished"></translation>
+        <translation>المركز</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>اللاعب</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>النتيجة</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
         <comment>a High Score row read aloud: rank, player, score</comment>
-        <translation type="unfinished"></translation>
+        <translation>المركز %1، %2، النتيجة %3</translation>
     </message>
 </context>
 </TS>

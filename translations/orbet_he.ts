@@ -5,7 +5,7 @@
     <name>App</name>
     <message>
         <source>Copyright © 2026 %1. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>זכויות יוצרים © 2026 %1. כל הזכויות שמורות.</translation>
     </message>
 </context>
 <context>
@@ -13,150 +13,151 @@
     <message>
         <source>Orbet, a puzzle game: line up five or more balls of one colour to clear them from the board.
 The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orbet הוא משחק חשיבה: מסדרים בקו חמישה כדורים או יותר בצבע אחד כדי להסיר אותם מהלוח.
+דף המדריך orbet(6) ותפריט &quot;עזרה&quot; במשחק מסבירים איך משחקים.</translation>
     </message>
     <message>
         <source>Shows this help and ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>מציג עזרה זו ויוצא.</translation>
     </message>
     <message>
         <source>Shows the version and ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>מציג את הגרסה ויוצא.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>ארגומנט לא צפוי &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
     <name>GameAccessible</name>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>לוח</translation>
     </message>
     <message>
         <source>column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>עמודה %1</translation>
     </message>
     <message>
         <source>row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>שורה %1</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Play area</source>
-        <translation type="unfinished"></translation>
+        <translation>אזור המשחק</translation>
     </message>
 </context>
 <context>
     <name>GameNarration</name>
     <message>
         <source>red</source>
-        <translation type="unfinished"></translation>
+        <translation>אדום</translation>
     </message>
     <message>
         <source>blue</source>
-        <translation type="unfinished"></translation>
+        <translation>כחול</translation>
     </message>
     <message>
         <source>green</source>
-        <translation type="unfinished"></translation>
+        <translation>ירוק</translation>
     </message>
     <message>
         <source>yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>צהוב</translation>
     </message>
     <message>
         <source>cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>תכלת</translation>
     </message>
     <message>
         <source>magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>סגול</translation>
     </message>
     <message>
         <source>orange</source>
-        <translation type="unfinished"></translation>
+        <translation>כתום</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>ריק</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>שורה %1, עמודה %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1, selected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, נבחר</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3</translation>
     </message>
     <message numerus="yes">
         <source>new balls: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>כדור חדש: %1</numerusform>
+            <numerusform>כדורים חדשים: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>new game</source>
-        <translation type="unfinished"></translation>
+        <translation>משחק חדש</translation>
     </message>
     <message>
         <source>%1 ball at %2 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>נבחר כדור %1, %2</translation>
     </message>
     <message>
         <source>%1 ball at %2 put back</source>
-        <translation type="unfinished"></translation>
+        <translation>הבחירה בוטלה: כדור %1, %2</translation>
     </message>
     <message>
         <source>moved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>הועבר אל %1</translation>
     </message>
     <message>
         <source>no route</source>
-        <translation type="unfinished"></translation>
+        <translation>אין מסלול</translation>
     </message>
     <message>
         <source>%1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>game over, final score %1</source>
-        <translation type="unfinished"></translation>
+        <translation>המשחק נגמר, ניקוד סופי %1</translation>
     </message>
     <message>
         <source>next: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>הבאים: %1</translation>
     </message>
     <message>
         <source>. </source>
-        <translation type="unfinished"></translation>
+        <translation>. </translation>
     </message>
     <message>
         <source>.</source>
-        <translation type="unfinished"></translation>
+        <translation>.</translation>
     </message>
     <message numerus="yes">
         <source>%n balls removed, %1 points, score %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>הוסר כדור אחד, %1 נקודות, ניקוד %2</numerusform>
+            <numerusform>הוסרו %n כדורים, %1 נקודות, ניקוד %2</numerusform>
         </translation>
     </message>
 </context>
@@ -164,11 +165,11 @@ The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source
     <name>HelpViewer</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>עזרה</translation>
     </message>
     <message>
         <source>The help file %1 could not be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>קובץ העזרה %1 לא נמצא.</translation>
     </message>
 </context>
 <context>
@@ -243,145 +244,151 @@ The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source
     <name>TitleBar</name>
     <message>
         <source>Minimise</source>
-        <translation type="unfinished"></translation>
+        <translation>מזעור</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>סגירה</translation>
     </message>
 </context>
 <context>
     <name>WindowSystem</name>
     <message>
         <source>no window system could be reached; Orbet needs a graphical desktop session (DISPLAY or WAYLAND_DISPLAY).</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן להתחבר למערכת חלונות; Orbet זקוק להפעלה גרפית של שולחן עבודה (DISPLAY או WAYLAND_DISPLAY).</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished">אישור</translation>
+        <translation>אישור</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>אודות %1</translation>
     </message>
     <message>
         <source>Version %1.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>גרסה %1.%2</translation>
     </message>
     <message>
         <source>Revision %1</source>
-        <translation type="unfinished"></translation>
+        <translation>מהדורה %1</translation>
     </message>
     <message>
         <source>For further information:</source>
-        <translation type="unfinished"></translation>
+        <translation>למידע נוסף:</translation>
     </message>
     <message>
         <source>Send questions and comments to:</source>
-        <translation type="unfinished"></translation>
+        <translation>שאלות והערות אפשר לשלוח אל:</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Next Move:</source>
-        <translation type="unfinished"></translation>
+        <translation>המהלך הבא:</translation>
     </message>
     <message>
         <source>Your Score:</source>
-        <translation type="unfinished"></translation>
+        <translation>הניקוד שלך:</translation>
     </message>
     <message>
         <source>High Score:</source>
-        <translation type="unfinished"></translation>
+        <translation>שיא:</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;משחק</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>משחק &amp;חדש</translation>
     </message>
     <message>
         <source>&amp;High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;שיאים</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>צ&amp;לילים</translation>
     </message>
     <message>
         <source>Sh&amp;apes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;צורות</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;יציאה</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;עזרה</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;תוכן העזרה</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;אודות</translation>
     </message>
     <message>
         <source>Game Over.</source>
-        <translation type="unfinished"></translation>
+        <translation>המשחק נגמר.</translation>
     </message>
     <message>
         <source>GAME OVER</source>
-        <translation type="unfinished"></translation>
+        <translation>סוף המשחק</translation>
     </message>
     <message>
         <source>You have achieved a high score that places you at position %1<byte value="xd"/>
 in the High Score table.<byte value="xd"/>
 <byte value="xd"/>
 Do you wish to add your name to the High Score table?</source>
-        <translation type="unfinished"></translation>
+        <translation>הניקוד שלך מציב אותך במקום %1<byte value="xd"/>
+בטבלת השיאים.<byte value="xd"/>
+<byte value="xd"/>
+להוסיף את שמך לטבלת השיאים?</translation>
     </message>
     <message>
         <source>HIGH SCORE</source>
-        <translation type="unfinished"></translation>
+        <translation>שיא חדש</translation>
     </message>
 </context>
 <context>
     <name>frmNameInput</name>
     <message>
         <source>Enter Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>הזן שם:</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ביטול</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;אישור</translation>
     </message>
     <message>
         <source>High Score Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>רישום בטבלת השיאים</translation>
     </message>
     <message>
         <source>You did not enter a name.<byte value="xd"/>
 <byte value="xd"/>
 Are you sure that you do not wish to enter your name into the<byte value="xd"/>
 High Score table?</source>
-        <translation type="unfinished"></translation>
+        <translation>לא הוזן שם.<byte value="xd"/>
+<byte value="xd"/>
+לוותר על הוספת שמך<byte value="xd"/>
+לטבלת השיאים?</translation>
     </message>
     <message>
         <source>CONFIRMATION</source>
-        <translation type="unfinished"></translation>
+        <translation>אישור</translation>
     </message>
     <message>
         <source>Your score could not be saved.<byte value="xd"/>
@@ -389,15 +396,23 @@ High Score table?</source>
 The High Score table is kept in<byte value="xd"/>
 %1<byte value="xd"/>
 and that file could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן לשמור את הניקוד שלך.<byte value="xd"/>
+<byte value="xd"/>
+טבלת השיאים נשמרת בקובץ<byte value="xd"/>
+%1<byte value="xd"/>
+ולא ניתן היה לכתוב לקובץ הזה.</translation>
     </message>
     <message numerus="yes">
         <source>The name entered exceeds %n characters.<byte value="xd"/>
 <byte value="xd"/>
 Please shorten it so that you name can be entered into the High Score table.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>השם שהוזן ארוך מתו אחד.<byte value="xd"/>
+<byte value="xd"/>
+נא לקצר אותו כדי שאפשר יהיה לרשום אותו בטבלת השיאים.</numerusform>
+            <numerusform>השם שהוזן ארוך מ־%n תווים.<byte value="xd"/>
+<byte value="xd"/>
+נא לקצר אותו כדי שאפשר יהיה לרשום אותו בטבלת השיאים.</numerusform>
         </translation>
     </message>
 </context>
@@ -405,32 +420,32 @@ Please shorten it so that you name can be entered into the High Score table.</so
     <name>frmStatistics</name>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;אישור</translation>
     </message>
     <message>
         <source>Orbet High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>השיאים של Orbet</translation>
     </message>
     <message>
         <source>High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>טבלת השיאים</translation>
     </message>
     <message>
         <source>Rank</source>
-        <translation type="unfinished"></translation>
+        <translation>מקום</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>שחקן</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>ניקוד</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
         <comment>a High Score row read aloud: rank, player, score</comment>
-        <translation type="unfinished"></translation>
+        <translation>מקום %1, %2, ניקוד %3</translation>
     </message>
 </context>
 </TS>
