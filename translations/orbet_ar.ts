@@ -226,11 +226,11 @@ The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation>&amp;نعم</translation>
+        <translation>نعم (&amp;Y)</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation>&amp;لا</translation>
+        <translation>لا (&amp;N)</translation>
     </message>
 </context>
 <context>
