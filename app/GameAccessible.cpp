@@ -20,7 +20,7 @@ namespace {
 class FactsSource : public QObject {
 public:
     FactsSource(GameArea& area, std::function<GameFacts()> facts, const GameLabels& labels)
-        : QObject(&area), mArea(area),
+        : QObject(&area),
           mFacts(std::move(facts)), mLabels{labels.nextMove, labels.yourScore, labels.highScore} {}
 
     static const FactsSource* Of(const QObject& area) {
@@ -32,17 +32,11 @@ public:
         return nullptr;
     }
 
-    GameFacts Facts() const {
-        GameFacts facts = mFacts ? mFacts() : GameFacts{};
-        facts.cursor = mArea.CursorPlace();
-        facts.part = static_cast<int32_t>(mArea.FocusedPart());
-        return facts;
-    }
+    GameFacts Facts() const { return mFacts ? mFacts() : GameFacts{}; }
     // The label above a part of the side panel, 0 to 2 from the top.
     QLabel* LabelWidget(size_t which) const { return mLabels.at(which); }
 
 private:
-    GameArea& mArea;
     std::function<GameFacts()> mFacts;
     std::array<QPointer<QLabel>, 3> mLabels;
 };

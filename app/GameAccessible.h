@@ -13,7 +13,8 @@ class QLabel;
 
 // What the game area shows, as read by players who do not see it.
 struct GameFacts {
-    std::array<int32_t, 100> colours{}; // by cell index from 1; -1 for an empty cell
+    GameFacts() { colours.fill(-1); } // every cell empty, until a game says otherwise
+    std::array<int32_t, 100> colours; // by cell index from 1; -1 for an empty cell
     std::array<bool, 100> selected{};
     std::array<int32_t, 3> next{};
     int32_t score = 0;
@@ -35,8 +36,8 @@ struct GameLabels {
 // table's interface, whose cells are named by their place and what they hold ("row 3, column 5,
 // red, selected"), with their selected and focused states; the next colours and the two scores,
 // each named with what it shows ("Your Score: 50"); and a notification that tells each step of
-// the game. The facts are asked for whenever a screen reader looks; the cursor and the part that
-// has the keyboard come from the area itself.
+// the game. The facts, the cursor and the part that has the keyboard among them, are asked for
+// whenever a screen reader looks.
 void MakeGameAccessible(GameArea& area, std::function<GameFacts()> facts, const GameLabels& labels);
 
 // Tells screen readers what changed in the game area since the last step: balls that moved,

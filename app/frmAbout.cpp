@@ -2,6 +2,7 @@
 
 #include "platform/App.h"
 #include "platform/DeviceContext.h"
+#include "platform/FitToText.h"
 #include "platform/RightToLeft.h"
 #include "platform/Shell.h"
 
@@ -43,7 +44,7 @@ void SetColour(QLabel* label, QRgb colour) {
 
 void SetText(QLabel* label, const QString& text) {
     label->setText(text);
-    label->adjustSize();
+    FitToText(*label);
 }
 
 void Rule(QWidget* parent, int left, int top, int right) {

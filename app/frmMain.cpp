@@ -8,6 +8,7 @@
 #include "board/BoardGeometry.h"
 #include "game/clsGame.h"
 #include "platform/App.h"
+#include "platform/FitToText.h"
 #include "platform/MessageBox.h"
 #include "platform/NativeWindow.h"
 #include "platform/ScreenWatch.h"
@@ -29,9 +30,8 @@
 #include <cmath>
 
 namespace {
-// The window's own unit is 15.258605 twips across and 15.352937 down; a pixel is 15 twips.
-constexpr float kPixelsPerUnitAcross = 15.258605f / 15.0f;
-constexpr float kPixelsPerUnitDown = 15.352937f / 15.0f;
+constexpr float kPixelsPerUnitAcross = TWIPS_PER_UNIT_ACROSS / 15.0f;
+constexpr float kPixelsPerUnitDown = TWIPS_PER_UNIT_DOWN / 15.0f;
 constexpr int kRetryFollowMs = 500;
 // At a fractional scale factor Qt rounds the game area's top and bottom edges to device pixels
 // each on its own: when the top rounds up and the bottom does not, the area gets one device row
@@ -96,7 +96,7 @@ frmMain::frmMain(const Services& services)
         palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
         label->setPalette(palette);
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
-        label->adjustSize();
+        FitToText(*label);
     }
     CreateMenus();
     FitMenuBar(*menuBar(), devicePixelRatioF());
@@ -164,7 +164,8 @@ void frmMain::FollowScreen() {
     QWindow* native = windowHandle();
     if (native != nullptr && native->screen() != nullptr &&
         !qFuzzyCompare(native->devicePixelRatio(), native->screen()->devicePixelRatio())) {
-        if (QApplication::activeModalWidget() != nullptr || mBusy > 0) {
+        if (QApplication::activeModalWidget() != nullptr ||
+            QApplication::activePopupWidget() != nullptr || mBusy > 0) {
             QTimer::singleShot(kRetryFollowMs, this, &frmMain::FollowScreen);
             return;
         }
@@ -205,6 +206,8 @@ template <typename Step> void frmMain::Busy(Step step) {
 
 GameFacts frmMain::Facts() const {
     GameFacts facts;
+    facts.cursor = mCanvas->CursorPlace();
+    facts.part = static_cast<int32_t>(mCanvas->FocusedPart());
     if (gclsGame == nullptr) {
         return facts;
     }

@@ -37,6 +37,8 @@ public:
     clsGame& Game() { return *gclsGame; }
     WindowSurface& Surface();
     GameArea* Canvas() const;
+    // What the game area shows, as screen readers are told it.
+    GameFacts Facts() const;
 
 signals:
     // The window has closed and released its game: time for the program to end.
@@ -66,7 +68,6 @@ private:
     void MatchDevicePixelRatio();
     void PlaceLabel(QLabel* label, float Left, float Top);
     template <typename Step> void Busy(Step step);
-    GameFacts Facts() const;
 
     Services mServices;
     GameArea* mCanvas;

@@ -3,9 +3,10 @@
 #include <QtGlobal>
 
 // Qt's own texts that the game shows: the buttons of its message boxes, the menus of its text
-// fields, and the direction its layouts run in. Qt's catalogues carry them where Qt speaks the
-// language; Orbet's catalogues carry them too, for the languages Qt does not speak. Listed
-// here, never read, so that the translation tools find them.
+// fields, and the direction its layouts run in. Orbet's catalogues carry them too, in Qt's
+// own words where Qt speaks the language, and for the languages it does not (Hindi); looked up
+// first, they are the ones shown. Listed here, never read, so that the translation tools find
+// them.
 inline constexpr const char* QT_TEXTS_SHOWN[][2] = {
     // "LTR", or "RTL" for a language written from right to left.
     {"QGuiApplication", QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION")},

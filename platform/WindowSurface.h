@@ -11,9 +11,11 @@
 
 constexpr int32_t CLIENT_WIDTH = 463;
 constexpr int32_t CLIENT_HEIGHT = 339;
-// The client area's height in the window's own unit, which is 15.352937 twips down where a
-// pixel is 15: 5085 twips.
-constexpr float CLIENT_SCALE_HEIGHT = 5085.0f / 15.352937f;
+// The window's own unit is 15.258605 twips across and 15.352937 down, where a pixel is 15.
+constexpr float TWIPS_PER_UNIT_ACROSS = 15.258605f;
+constexpr float TWIPS_PER_UNIT_DOWN = 15.352937f;
+// The client area's height in that unit: 5085 twips.
+constexpr float CLIENT_SCALE_HEIGHT = 5085.0f / TWIPS_PER_UNIT_DOWN;
 
 // What the board and the engine see of the main window: its persistent drawing surface, the
 // fourteen hidden piece images, its height in form units, and a way to bring the drawing on

@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
 #include <utility>
 
 namespace {
@@ -23,6 +24,12 @@ QList<HeldMessage>& Held() {
     return held;
 }
 
+// Qt's own threads (the X11 reader, D-Bus) may report while the window system opens.
+std::mutex& HeldLock() {
+    static std::mutex lock;
+    return lock;
+}
+
 // Said in the player's language, made ready before there is an application to translate it.
 QByteArray& NoWindowSystem() {
     static QByteArray said;
@@ -36,11 +43,13 @@ void HoldWhileOpening(QtMsgType type, const QMessageLogContext& context, const Q
         std::fflush(stderr);
         std::_Exit(1); // nothing has been opened or changed yet
     }
+    const std::lock_guard<std::mutex> hold(HeldLock());
     Held().append({type, QByteArray(context.category), text});
 }
 
 void Replay(const HeldMessage& message) {
-    const QMessageLogger logger(nullptr, 0, nullptr, message.category.constData());
+    const QMessageLogger logger(
+        nullptr, 0, nullptr, message.category.isEmpty() ? "default" : message.category.constData());
     switch (message.type) {
     case QtDebugMsg:
         logger.debug("%s", qUtf8Printable(message.text));
@@ -71,7 +80,12 @@ std::unique_ptr<QApplication> OpenWindowSystem(int& argc, char** argv) {
     const QtMessageHandler previous = qInstallMessageHandler(HoldWhileOpening);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);
-    for (const HeldMessage& message : std::exchange(Held(), {})) {
+    QList<HeldMessage> held;
+    {
+        const std::lock_guard<std::mutex> hold(HeldLock());
+        held = std::exchange(Held(), {});
+    }
+    for (const HeldMessage& message : held) {
         Replay(message);
     }
     return application;

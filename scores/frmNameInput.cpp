@@ -1,6 +1,7 @@
 #include "scores/frmNameInput.h"
 
 #include "platform/App.h"
+#include "platform/FitToText.h"
 #include "platform/MessageBox.h"
 #include "platform/RightToLeft.h"
 #include "scores/clsStatistics.h"
@@ -38,7 +39,7 @@ frmNameInput::frmNameInput(clsStatistics& statistics, QWidget* owner)
     setModal(true);
 
     Label1->move(Twips(120), Twips(0));
-    Label1->adjustSize();
+    FitToText(*Label1);
     txtName->setGeometry(Twips(120), Twips(240), Twips(4695), Twips(285));
     cmdCancel->setGeometry(Twips(2760), Twips(600), Twips(975), Twips(375));
     cmdOK->setGeometry(Twips(3840), Twips(600), Twips(975), Twips(375));

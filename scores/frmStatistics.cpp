@@ -1,6 +1,7 @@
 #include "scores/frmStatistics.h"
 
 #include "platform/App.h"
+#include "platform/FitToText.h"
 #include "platform/RightToLeft.h"
 #include "scores/ScoreRows.h"
 #include "scores/clsStatistics.h"
@@ -24,7 +25,7 @@ QLabel* Label(QWidget* parent, const QString& text, const QFont& font, int left,
     auto* label = new QLabel(text, parent);
     label->setFont(font);
     label->move(Twips(left), Twips(top));
-    label->adjustSize();
+    FitToText(*label);
     return label;
 }
 

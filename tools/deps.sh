@@ -4,7 +4,7 @@ BUILD_PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-multimedia-dev libxcb
     qt6-tools-dev qt6-l10n-tools gettext appstream qt6-translations-l10n)
 TEST_PACKAGES=(qt6-base-private-dev libbenchmark-dev desktop-file-utils appstream dpkg-dev file
     lintian groff-base xvfb xauth dbus-daemon dbus-bin at-spi2-core python3 python3-pyatspi
-    fonts-noto-core fonts-noto-cjk)
+    fonts-lohit-deva fonts-noto-cjk)
 # For the end-to-end check of scale changes under X11 and Wayland, which skips without them.
 E2E_PACKAGES=(xvfb x11-xserver-utils xdotool imagemagick sway grim wtype qt6-wayland python3
     dbus)

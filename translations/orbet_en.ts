@@ -24,9 +24,13 @@
         <source>The name entered exceeds %n characters.<byte value="xd"/>
 <byte value="xd"/>
 Please shorten it so that you name can be entered into the High Score table.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>The name entered exceeds %n character.<byte value="xd"/>
+<byte value="xd"/>
+Please shorten it so that you name can be entered into the High Score table.</numerusform>
+            <numerusform>The name entered exceeds %n characters.<byte value="xd"/>
+<byte value="xd"/>
+Please shorten it so that you name can be entered into the High Score table.</numerusform>
         </translation>
     </message>
 </context>

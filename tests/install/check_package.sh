@@ -16,7 +16,7 @@ contents=$(dpkg-deb -c "$deb")
 grep -q 'libqt6widgets6' <<<"$depends"
 grep -q 'libqt6multimedia6' <<<"$depends"
 recommends=$(dpkg-deb -f "$deb" Recommends)
-for wanted in qt6-wayland qt6-translations-l10n fonts-noto-core fonts-noto-cjk; do
+for wanted in qt6-wayland qt6-translations-l10n fonts-dejavu-core fonts-lohit-deva fonts-noto-cjk; do
     grep -qw -- "$wanted" <<<"$recommends" || { echo "does not recommend $wanted"; exit 1; }
 done
 for file in usr/games/orbet usr/share/orbet/select.wav usr/share/orbet/orbet.html \

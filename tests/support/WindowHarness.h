@@ -46,20 +46,7 @@ struct WindowHarness {
     }
 
     // What the game shows, as screen readers are told it.
-    GameFacts Facts() const {
-        GameFacts facts;
-        clsGame& game = window->Game();
-        for (int32_t index = 1; index <= BOARD_CELLS; ++index) {
-            facts.colours[static_cast<size_t>(index - 1)] = game.CellColour(index);
-            facts.selected[static_cast<size_t>(index - 1)] = game.CellSelected(index);
-        }
-        facts.next = game.NextColours();
-        facts.score = game.Score();
-        facts.best = game.BestScore();
-        facts.cursor = window->Canvas()->CursorPlace();
-        facts.part = static_cast<int32_t>(window->Canvas()->FocusedPart());
-        return facts;
-    }
+    GameFacts Facts() const { return window->Facts(); }
 
     QAction* Action(const QString& text) const {
         for (QAction* menu : window->menuBar()->actions()) {

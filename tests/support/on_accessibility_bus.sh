@@ -1,11 +1,25 @@
 #!/usr/bin/env bash
 # Runs a test program in a real X session with its own session bus and accessibility bus, so
 # that Qt's bridge to screen readers is up and the program's events take the path they take
-# for a player. Needs: xvfb (xvfb-run), dbus (dbus-run-session), at-spi2-core.
+# for a player. Needs: xvfb, dbus (dbus-run-session), at-spi2-core.
 set -euo pipefail
 if [ -z "${ORBET_ON_BUS:-}" ]; then
     export ORBET_ON_BUS=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- "$0" "$@"
+    # A display of its own, numbered by the server itself: a number picked beforehand (as
+    # xvfb-run -a does) may be taken by another run starting at the same moment.
+    numbered=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$numbered" 2>/dev/null &
+    server=$!
+    for _ in $(seq 100); do
+        [ -s "$numbered" ] && break
+        sleep 0.05
+    done
+    export DISPLAY=":$(cat "$numbered")"
+    rm -f "$numbered"
+    status=0
+    dbus-run-session -- "$0" "$@" || status=$?
+    kill "$server" 2>/dev/null || true
+    exit "$status"
 fi
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
 launcher=$!
