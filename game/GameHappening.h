@@ -10,6 +10,8 @@ struct GameHappening {
         Deselected,  // the ball taken up was put back
         Moved,       // the ball taken up went to another cell
         NoRoute,     // no route of empty cells led to the cell pressed
+        Ignored,     // a press that changes nothing: on an empty cell with no ball taken up
+                     // (the cell), or on another ball while one is (the ball taken up)
         Removed,     // lines of five or more vanished
         Added,       // a new ball arrived
         NextColours, // the next colours were chosen

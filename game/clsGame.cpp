@@ -93,6 +93,9 @@ void clsGame::DoMove(float sngX, float sngY) {
     }
     if (pressed != 0) {
         const std::shared_ptr<clsPiece> cell = mcolPieces->Item(pressed);
+        if (n == 0 && !cell->Populated()) {
+            Report({GameHappening::Ignored, pressed, -1});
+        }
         if (n == 0 && cell->Populated()) {
             PlayIfSoundsOn("select.wav");
             cell->setSelected(true);
@@ -103,6 +106,9 @@ void clsGame::DoMove(float sngX, float sngY) {
             if (cell->Populated()) {
                 if (cell->Selected()) {
                     Report({GameHappening::Deselected, pressed, cell->Colour()});
+                } else {
+                    const int32_t held = mcolPieces->GetSelectedPieceIndex();
+                    Report({GameHappening::Ignored, held, mcolPieces->Item(held)->Colour()});
                 }
                 cell->setSelected(false);
             } else {

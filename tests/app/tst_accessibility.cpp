@@ -338,6 +338,12 @@ private slots:
         QTest::newRow("and put back") << int(PutBack)
                                       << QStringList{"red ball at row 1, column 1 selected.",
                                                      "red ball at row 1, column 1 put back."};
+        QTest::newRow("an empty cell, nothing taken up")
+            << int(EmptyFirst) << QStringList{"row 2, column 1, empty."};
+        QTest::newRow("another ball, while one is taken up")
+            << int(AnotherBall)
+            << QStringList{"red ball at row 1, column 1 selected.",
+                           "red ball at row 1, column 1 selected."};
         QTest::newRow("no route") << int(Walled)
                                   << QStringList{"red ball at row 1, column 1 selected.",
                                                  "no route."};
@@ -396,6 +402,13 @@ private slots:
         case Walled:
             Key(h, Qt::Key_Space, Qt::NoModifier, false);
             h.Click(10, 1);
+            break;
+        case EmptyFirst:
+            h.Click(1, 2);
+            break;
+        case AnotherBall:
+            Key(h, Qt::Key_Space, Qt::NoModifier, false);
+            h.Click(6, 1);
             break;
         case Move:
             for (int32_t cell : {71, 72, 73}) {
@@ -651,7 +664,7 @@ private slots:
     }
 
 private:
-    enum Step { TakeUp, PutBack, Walled, Move, Line, New, End };
+    enum Step { TakeUp, PutBack, Walled, EmptyFirst, AnotherBall, Move, Line, New, End };
 };
 
 QTEST_MAIN(TestAccessibility)
