@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPointer>
 
+#include <deque>
 #include <limits>
 #include <utility>
 
@@ -357,11 +358,13 @@ public:
 
 // What the last step did, in a few words. Screen readers say a notification as it shows, with
 // no need to move there, and the next key cuts it short. Nothing of it is on screen.
+// One account of a step. Its words never change: a screen reader reads them when it comes to
+// the event, which may be after the next step has been told.
 class NotificationAccessible : public Part {
 public:
-    using Part::Part;
+    NotificationAccessible(GameArea* area, QString message)
+        : Part(area), mMessage(std::move(message)) {}
 
-    void setMessage(const QString& message) { mMessage = message; }
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Name ? mMessage : QString();
     }
@@ -383,9 +386,12 @@ public:
                 QAccessible::deleteAccessibleInterface(id);
             }
         }
+        for (const QAccessible::Id id : mTold) {
+            QAccessible::deleteAccessibleInterface(id);
+        }
     }
 
-    enum PartIndex : size_t { kPreview, kYourScore, kHighScore, kBoard, kNotification, kParts };
+    enum PartIndex : size_t { kPreview, kYourScore, kHighScore, kBoard, kParts };
 
     QAccessibleInterface* PartAt(PartIndex which) const {
         QAccessible::Id& id = mParts.at(which);
@@ -398,9 +404,6 @@ public:
                 break;
             case kPreview:
                 part = new PreviewAccessible(area);
-                break;
-            case kNotification:
-                part = new NotificationAccessible(area);
                 break;
             default:
                 part = new ScoreAccessible(area, which == kHighScore);
@@ -448,9 +451,15 @@ public:
         }
         return PartAt(kBoard)->focusChild();
     }
-    void Tell(const QString& message) const {
-        auto* notification = static_cast<NotificationAccessible*>(PartAt(kNotification));
-        notification->setMessage(message);
+    void Tell(const QString& message) {
+        auto* notification = new NotificationAccessible(static_cast<GameArea*>(widget()), message);
+        mTold.push_back(QAccessible::registerAccessibleInterface(notification));
+        // A screen reader falls behind by a step or two at most, when keys come quickly.
+        constexpr size_t kKept = 4;
+        if (mTold.size() > kKept) {
+            QAccessible::deleteAccessibleInterface(mTold.front());
+            mTold.pop_front();
+        }
         QAccessibleEvent event(notification, QAccessible::ObjectShow);
         QAccessible::updateAccessibility(&event);
     }
@@ -465,10 +474,14 @@ private:
             }
             children << PartAt(part);
         }
-        return children << PartAt(kNotification);
+        if (!mTold.empty()) {
+            children << QAccessible::accessibleInterface(mTold.back());
+        }
+        return children;
     }
 
     mutable std::array<QAccessible::Id, kParts> mParts{};
+    std::deque<QAccessible::Id> mTold; // the last accounts, the newest last
 };
 
 QAccessibleInterface* AreaFactory(const QString&, QObject* object) {

@@ -446,6 +446,14 @@ private slots:
             }
         }
         QCOMPARE(notifications, told);
+        // A screen reader reads the words when it comes to the event, often after the next
+        // step: each notification must still say what it said when it was raised.
+        for (const AccessibleEvents::Event& event : log.Events()) {
+            if (event.type == QAccessible::ObjectShow) {
+                QAccessibleInterface* late = QAccessible::accessibleInterface(event.who);
+                QCOMPARE(late != nullptr ? late->text(QAccessible::Name) : QString(), event.name);
+            }
+        }
     }
 
     void listenerStartingMidGameHearsOnlyTheLastStep() {

@@ -22,8 +22,9 @@ public:
 
     struct Event {
         QAccessible::Event type;
-        QString name; // of the object it is about
-        int caret;    // where a caret moved to, or -1
+        QString name;        // of the object it is about, as the event was raised
+        int caret;           // where a caret moved to, or -1
+        QAccessible::Id who; // the object, to read again later as a screen reader would
     };
     const QList<Event>& Events() const { return mEvents; }
 
@@ -61,7 +62,8 @@ private:
                 event->type() == QAccessible::TextCaretMoved
                     ? static_cast<QAccessibleTextCursorEvent*>(event)->cursorPosition()
                     : -1;
-            Log()->append(Event{event->type(), target->text(QAccessible::Name), caret});
+            Log()->append(Event{event->type(), target->text(QAccessible::Name), caret,
+                                QAccessible::uniqueId(target)});
         }
     }
 
