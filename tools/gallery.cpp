@@ -2,28 +2,17 @@
 // main window, the About box, the High Score window, the name dialog and the message boxes.
 // Usage: orbet_gallery LANGUAGE FOLDER (for instance: orbet_gallery de /tmp/de)
 
-#include "app/clsHelp.h"
+#include "SampleGame.h"
 #include "app/frmAbout.h"
-#include "app/frmMain.h"
-#include "platform/RandomSource.h"
-#include "platform/SoundPlayer.h"
 #include "platform/Translations.h"
-#include "scores/clsStatistics.h"
 #include "scores/frmNameInput.h"
 #include "scores/frmStatistics.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
-#include <QSettings>
-#include <QTemporaryDir>
 
 namespace {
-
-class Silent : public SoundPlayer {
-public:
-    void PlaySound(const QString&) override {}
-};
 
 bool Save(QWidget& window, const QString& folder, const QString& name) {
     window.show();
@@ -51,15 +40,9 @@ int main(int argc, char** argv) {
     Translations::Install(app);
     const QString folder = QString::fromLocal8Bit(argv[2]);
     QDir().mkpath(folder);
-    QTemporaryDir settings; // never the user's own table
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-
-    clsStatistics statistics;
-    statistics.AddStatistic(QStringLiteral("Ada"), 1250);
-    clsHelp help;
-    ClockRandomSource random(20261207);
-    Silent sound;
-    frmMain window(frmMain::Services{statistics, help, random, sound});
+    SampleGame game;
+    frmMain& window = game.Window();
+    clsStatistics& statistics = game.Statistics();
     bool saved = Save(window, folder, QStringLiteral("main"));
     frmAbout about(&window);
     saved = Save(about, folder, QStringLiteral("about")) && saved;

@@ -74,6 +74,18 @@ def spoken(lines):
     return said
 
 
+def reachable(grid, ball):
+    """The empty cells a route of empty cells joins to the ball."""
+    seen, todo = {ball}, [ball]
+    while todo:
+        r, c = todo.pop()
+        for nxt in ((r + 1, c), (r - 1, c), (r, c + 1), (r, c - 1)):
+            if grid.get(nxt) == "empty" and nxt not in seen:
+                seen.add(nxt)
+                todo.append(nxt)
+    return seen - {ball}
+
+
 class Session:
     def __init__(self, program, output):
         self.debug = os.environ["ORBET_ORCA_DEBUG"]
@@ -240,14 +252,7 @@ class Session:
         for ball, colour in grid.items():
             if colour == "empty":
                 continue
-            seen, todo = {ball}, [ball]
-            while todo:
-                r, c = todo.pop()
-                for nxt in ((r + 1, c), (r - 1, c), (r, c + 1), (r, c - 1)):
-                    if grid.get(nxt) == "empty" and nxt not in seen:
-                        seen.add(nxt)
-                        todo.append(nxt)
-            for target in seen - {ball}:
+            for target in reachable(grid, ball):
                 cost = distance(here, ball) + distance(ball, target)
                 if best is None or cost < best[0]:
                     best = (cost, ball, target)
@@ -295,15 +300,8 @@ class Session:
                 continue
             after = dict(grid)
             after[ball] = "empty"
-            seen, todo = {ball}, [ball]
-            while todo:
-                r, c = todo.pop()
-                for nxt in ((r + 1, c), (r - 1, c), (r, c + 1), (r, c - 1)):
-                    if grid.get(nxt) == "empty" and nxt not in seen:
-                        seen.add(nxt)
-                        todo.append(nxt)
             moves += [(line(to, colour, after), self.chance.random(), ball, to)
-                      for to in seen - {ball}]
+                      for to in reachable(grid, ball)]
         if not moves:
             raise Failure("no ball can move")
         return max(moves)[2:]

@@ -1,28 +1,15 @@
 // Makes the README's picture of the running game: a real main window, drawn offscreen, after a
 // few moves of a seeded game. Usage: orbet_screenshot OUTPUT.png
 
+#include "SampleGame.h"
 #include "app/GameArea.h"
-#include "app/clsHelp.h"
-#include "app/frmMain.h"
-#include "platform/RandomSource.h"
-#include "platform/SoundPlayer.h"
 #include "platform/WindowSurface.h"
-#include "scores/clsStatistics.h"
 
 #include <QApplication>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <random>
 #include <vector>
-
-namespace {
-class Silent : public SoundPlayer {
-public:
-    void PlaySound(const QString&) override {}
-};
-} // namespace
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -30,15 +17,8 @@ int main(int argc, char** argv) {
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QTemporaryDir settings; // never the user's own table
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-
-    clsStatistics statistics;
-    statistics.AddStatistic(QStringLiteral("Ada"), 1250);
-    clsHelp help;
-    ClockRandomSource random(20261207);
-    Silent sound;
-    frmMain window(frmMain::Services{statistics, help, random, sound});
+    SampleGame game;
+    frmMain& window = game.Window();
     window.show();
 
     // Play a few moves the way a person would, reading the board off the screen: press a
