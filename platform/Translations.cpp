@@ -50,10 +50,8 @@ QString Install(QCoreApplication& application) {
     own->setParent(&application);
     QCoreApplication::installTranslator(own);
     Loaded() = language;
-    // Qt takes the direction the catalogue gives (right to left for Arabic and Hebrew) as the
-    // catalogues change, unless a -reverse on the command line has set it; before any window
-    // is made, not once the event loop runs.
-    QCoreApplication::sendPostedEvents(&application, QEvent::LanguageChange);
+    // Installing a catalogue has already set the direction it gives (right to left for Arabic
+    // and Hebrew), unless a -reverse on the command line had set it.
     return language;
 }
 

@@ -6,6 +6,7 @@
 #include "support/WindowHarness.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLibraryInfo>
@@ -234,6 +235,14 @@ private slots:
         QCOMPARE(speaking.Loaded(), language);
         QCOMPARE(Translations::Language(), language);
         QCOMPARE(QGuiApplication::layoutDirection() == Qt::RightToLeft, rightToLeft);
+        // Qt's own catalogue as well where Qt speaks the language, for the texts Qt's widgets
+        // show that Orbet's catalogue leaves alone, such as a scroll bar's menu.
+        const bool qtSpeaks =
+            !language.isEmpty() && language != QLatin1String("en") &&
+            QFileInfo::exists(QDir(QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+                                  .filePath(QStringLiteral("qtbase_%1.qm").arg(language)));
+        QCOMPARE(QCoreApplication::translate("QScrollBar", "Scroll here") != "Scroll here",
+                 qtSpeaks);
         const QString file = DataFileInFor(QStringLiteral(ORBET_DATA_DIR),
                                            QStringLiteral("orbet.html"), Translations::Language());
         QCOMPARE(QFileInfo(file).fileName(), page);
