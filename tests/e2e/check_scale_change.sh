@@ -303,7 +303,24 @@ run_wayland() {
     start || { fail "Wayland: no window at scale 1"; return; }
     echo "Wayland: the window's content is $(view | cut -d' ' -f3-) logical pixels"
     check_changes Wayland "$work/wayland-ref.png"
+    # A box open while the scale changes stays open, and the game follows once it is closed.
+    boxed() { swaymsg -s "$sock" -t get_tree |
+        python3 "$here/sway_view.py" com.example.Orbet "Orbet High Scores" >/dev/null; }
+    local before=$failures
+    wtype -s 300 -k F4
+    if wait_for boxed; then
+        to_scale 2
+        sleep 1.5 # longer than the game waits between looks at an open box
+        boxed || fail "Wayland: the High Score window went when the scale changed under it"
+        wtype -s 300 -k Return
+        settle 2 "$work/wayland-after-box.png" like "$work/Wayland-ref-masked.png" ||
+            fail "Wayland: once the High Score window closed, the game is not drawn at scale 2"
+        [ "$failures" != "$before" ] || echo "Wayland: a box open while the scale changed stayed open"
+    else
+        fail "Wayland: F4 did not open the High Score window"
+    fi
     kill "$app"
+    to_scale 1
 
     # Where the compositor leaves the title bar to the program, Qt's own would offer a maximise
     # box, 3 pixels of frame all round and a 30-pixel bar; the game's own has a minimise and a
