@@ -16,6 +16,16 @@
 
 namespace {
 
+void Raise(QAccessibleInterface* target, QAccessible::Event type) {
+    QAccessibleEvent event(target, type);
+    QAccessible::updateAccessibility(&event);
+}
+
+void RaiseValue(QAccessibleInterface* target, int32_t value) {
+    QAccessibleValueChangeEvent event(target, value);
+    QAccessible::updateAccessibility(&event);
+}
+
 // What the area shows and the labels that name its parts; a child of the area, so it goes
 // with it.
 class FactsSource : public QObject {
@@ -356,10 +366,10 @@ public:
     }
 };
 
-// What the last step did, in a few words. Screen readers say a notification as it shows, with
-// no need to move there, and the next key cuts it short. Nothing of it is on screen.
-// One account of a step. Its words never change: a screen reader reads them when it comes to
-// the event, which may be after the next step has been told.
+// What one step did, in a few words. Screen readers say a notification as it shows, with no
+// need to move there, and the next key cuts it short. Nothing of it is on screen. Its words
+// never change: a screen reader reads them when it comes to the event, which may be after the
+// next step has been told.
 class NotificationAccessible : public Part {
 public:
     NotificationAccessible(GameArea* area, QString message)
@@ -451,17 +461,20 @@ public:
         }
         return PartAt(kBoard)->focusChild();
     }
+    // The accounts kept are the area's last children, the newest last; screen readers that
+    // keep a copy of the tree are told of each one that comes and goes.
     void Tell(const QString& message) {
         auto* notification = new NotificationAccessible(static_cast<GameArea*>(widget()), message);
         mTold.push_back(QAccessible::registerAccessibleInterface(notification));
+        Raise(notification, QAccessible::ObjectCreated);
         // A screen reader falls behind by a step or two at most, when keys come quickly.
         constexpr size_t kKept = 4;
         if (mTold.size() > kKept) {
+            Raise(QAccessible::accessibleInterface(mTold.front()), QAccessible::ObjectDestroyed);
             QAccessible::deleteAccessibleInterface(mTold.front());
             mTold.pop_front();
         }
-        QAccessibleEvent event(notification, QAccessible::ObjectShow);
-        QAccessible::updateAccessibility(&event);
+        Raise(notification, QAccessible::ObjectShow);
     }
 
 private:
@@ -474,8 +487,8 @@ private:
             }
             children << PartAt(part);
         }
-        if (!mTold.empty()) {
-            children << QAccessible::accessibleInterface(mTold.back());
+        for (const QAccessible::Id id : mTold) {
+            children << QAccessible::accessibleInterface(id);
         }
         return children;
     }
@@ -487,16 +500,6 @@ private:
 QAccessibleInterface* AreaFactory(const QString&, QObject* object) {
     auto* area = qobject_cast<GameArea*>(object);
     return area != nullptr ? new AreaAccessible(area) : nullptr;
-}
-
-void Raise(QAccessibleInterface* target, QAccessible::Event type) {
-    QAccessibleEvent event(target, type);
-    QAccessible::updateAccessibility(&event);
-}
-
-void RaiseValue(QAccessibleInterface* target, int32_t value) {
-    QAccessibleValueChangeEvent event(target, value);
-    QAccessible::updateAccessibility(&event);
 }
 
 } // namespace

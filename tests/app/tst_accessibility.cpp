@@ -9,6 +9,7 @@
 #include <QPaintEvent>
 #include <QTest>
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -338,6 +339,10 @@ private slots:
         QTest::newRow("and put back") << int(PutBack)
                                       << QStringList{"red ball at row 1, column 1 selected.",
                                                      "red ball at row 1, column 1 put back."};
+        const QString up = QStringLiteral("red ball at row 1, column 1 selected.");
+        const QString down = QStringLiteral("red ball at row 1, column 1 put back.");
+        QTest::newRow("taken up and put back three times, more than are kept")
+            << int(Often) << QStringList{up, down, up, down, up, down};
         QTest::newRow("an empty cell, nothing taken up")
             << int(EmptyFirst) << QStringList{"row 2, column 1, empty."};
         QTest::newRow("another ball, while one is taken up")
@@ -399,6 +404,11 @@ private slots:
             Key(h, Qt::Key_Space, Qt::NoModifier, false);
             Key(h, Qt::Key_Space, Qt::NoModifier, false);
             break;
+        case Often:
+            for (int press = 0; press < 6; ++press) {
+                Key(h, Qt::Key_Space, Qt::NoModifier, false);
+            }
+            break;
         case Walled:
             Key(h, Qt::Key_Space, Qt::NoModifier, false);
             h.Click(10, 1);
@@ -447,11 +457,32 @@ private slots:
         }
         QCOMPARE(notifications, told);
         // A screen reader reads the words when it comes to the event, often after the next
-        // step: each notification must still say what it said when it was raised.
+        // step: the last four notifications must still say what they said when they were
+        // raised, as the area's last children, the newest last; older ones are gone.
+        QList<AccessibleEvents::Event> shown;
         for (const AccessibleEvents::Event& event : log.Events()) {
             if (event.type == QAccessible::ObjectShow) {
-                QAccessibleInterface* late = QAccessible::accessibleInterface(event.who);
-                QCOMPARE(late != nullptr ? late->text(QAccessible::Name) : QString(), event.name);
+                shown << event;
+            }
+        }
+        // Screen readers that keep a copy of the tree are told as each comes and goes.
+        const auto toldOf = [&log](QAccessible::Event type, QAccessible::Id who) {
+            return std::any_of(log.Events().begin(), log.Events().end(), [&](const auto& event) {
+                return event.type == type && event.who == who;
+            });
+        };
+        QAccessibleInterface* area = QAccessible::queryAccessibleInterface(h.window->Canvas());
+        for (qsizetype age = 0; age < shown.size(); ++age) { // 0 for the newest
+            const AccessibleEvents::Event& event = shown[shown.size() - 1 - age];
+            QAccessibleInterface* late = QAccessible::accessibleInterface(event.who);
+            QVERIFY(toldOf(QAccessible::ObjectCreated, event.who));
+            if (age < 4) {
+                QVERIFY(late != nullptr);
+                QCOMPARE(late->text(QAccessible::Name), event.name);
+                QCOMPARE(area->indexOfChild(late), area->childCount() - 1 - age);
+            } else {
+                QCOMPARE(late, nullptr);
+                QVERIFY(toldOf(QAccessible::ObjectDestroyed, event.who));
             }
         }
     }
@@ -672,7 +703,7 @@ private slots:
     }
 
 private:
-    enum Step { TakeUp, PutBack, Walled, EmptyFirst, AnotherBall, Move, Line, New, End };
+    enum Step { TakeUp, PutBack, Often, Walled, EmptyFirst, AnotherBall, Move, Line, New, End };
 };
 
 QTEST_MAIN(TestAccessibility)
