@@ -6,9 +6,10 @@ set -euo pipefail
 if [ -z "${ORBET_ON_BUS:-}" ]; then
     export ORBET_ON_BUS=1
     # A display of its own, numbered by the server itself: a number picked beforehand (as
-    # xvfb-run -a does) may be taken by another run starting at the same moment.
+    # xvfb-run -a does) may be taken by another run starting at the same moment. Never reset:
+    # a server resets as its last program leaves, and a program connecting then is refused.
     numbered=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$numbered" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$numbered" 2>/dev/null &
     server=$!
     for _ in $(seq 100); do
         [ -s "$numbered" ] && break
@@ -18,7 +19,10 @@ if [ -z "${ORBET_ON_BUS:-}" ]; then
     rm -f "$numbered"
     status=0
     dbus-run-session -- "$0" "$@" || status=$?
+    # Gone before the next run starts its own: a server still shutting down keeps its display's
+    # abstract socket, where that run's programs would connect to it and lose it.
     kill "$server" 2>/dev/null || true
+    wait "$server" 2>/dev/null || true
     exit "$status"
 fi
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
