@@ -50,8 +50,8 @@ QString Install(QCoreApplication& application) {
     own->setParent(&application);
     QCoreApplication::installTranslator(own);
     Loaded() = language;
-    // Installing a catalogue has already set the direction it gives (right to left for Arabic
-    // and Hebrew), unless a -reverse on the command line had set it.
+    // Installing a catalogue has already set the direction it gives: right to left for Arabic
+    // and Hebrew, turned round by -reverse on the command line.
     return language;
 }
 

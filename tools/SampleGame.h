@@ -33,7 +33,7 @@ private:
     Settings mSettings;
     clsStatistics mStatistics;
     // Filled before the window reads its high score.
-    const bool mScored = mStatistics.AddStatistic(QStringLiteral("Ada"), 1250);
+    [[maybe_unused]] const bool mScored = mStatistics.AddStatistic(QStringLiteral("Ada"), 1250);
     clsHelp mHelp;
     ClockRandomSource mRandom{20261207};
     Silent mSound;

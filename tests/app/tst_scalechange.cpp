@@ -173,14 +173,14 @@ private slots:
 
         if (moved) {
             h.window->move(1100, 100);
+            // As X11 tells of a move to a monitor of another scale: the window keeps its size
+            // in device pixels, then it is on the other screen.
             QWindow* native = h.window->windowHandle();
-            native->setScreen(Screen(QStringLiteral("two")));
-            // As on X11, where the window system keeps the window's size in device pixels and
-            // Qt tells of the new screen only after that.
             QWindowSystemInterface::handleGeometryChange<
                 QWindowSystemInterface::SynchronousDelivery>(
                 native, QRect(native->handle()->geometry().topLeft(), size * from));
-            emit native->screenChanged(native->screen());
+            QWindowSystemInterface::handleWindowScreenChanged<
+                QWindowSystemInterface::SynchronousDelivery>(native, Screen(QStringLiteral("two")));
         } else if (told == Told::All) {
             SetScreens(to, to);
         } else {

@@ -58,7 +58,6 @@ public:
             auto* pseudo = new PseudoTranslator;
             pseudo->setParent(qApp);
             QCoreApplication::installTranslator(pseudo);
-            QCoreApplication::sendPostedEvents(qApp, QEvent::LanguageChange);
             mLanguage = locale;
         } else {
             QLocale::setDefault(QLocale(locale));
@@ -240,7 +239,7 @@ private slots:
         const bool qtSpeaks =
             !language.isEmpty() && language != QLatin1String("en") &&
             QFileInfo::exists(QDir(QLibraryInfo::path(QLibraryInfo::TranslationsPath))
-                                  .filePath(QStringLiteral("qtbase_%1.qm").arg(language)));
+                                  .filePath(QStringLiteral("qt_%1.qm").arg(language)));
         QCOMPARE(QCoreApplication::translate("QScrollBar", "Scroll here") != "Scroll here",
                  qtSpeaks);
         const QString file = DataFileInFor(QStringLiteral(ORBET_DATA_DIR),

@@ -145,7 +145,7 @@ check_changes() { # name reference-area-at-scale-2
     echo "$name: checked at scale 1, 2 and 1 again"
 }
 
-export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime LANG=C.UTF-8
+export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime LANG=C.UTF-8 LANGUAGE=
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_QPA_PLATFORM
 # A D-Bus session of the script's own, or none, never the desktop's.
