@@ -26,6 +26,10 @@ void RaiseValue(QAccessibleInterface* target, int32_t value) {
     QAccessible::updateAccessibility(&event);
 }
 
+// The parts of the game area: the side panel's three from the top, each named by the label
+// above it, and the board.
+enum PartIndex : size_t { kPreview, kYourScore, kHighScore, kBoard, kParts };
+
 // What the area shows and the labels that name its parts; a child of the area, so it goes
 // with it.
 class FactsSource : public QObject {
@@ -44,12 +48,12 @@ public:
     }
 
     GameFacts Facts() const { return mFacts ? mFacts() : GameFacts{}; }
-    // The label above a part of the side panel, 0 to 2 from the top.
-    QLabel* LabelWidget(size_t which) const { return mLabels.at(which); }
+    // The label above a part of the side panel.
+    QLabel* LabelWidget(PartIndex which) const { return mLabels.at(which); }
 
 private:
     std::function<GameFacts()> mFacts;
-    std::array<QPointer<QLabel>, 3> mLabels;
+    std::array<QPointer<QLabel>, kBoard> mLabels; // one above each part of the panel
 };
 
 GameFacts FactsOf(const GameArea& area) {
@@ -81,7 +85,7 @@ protected:
     bool HasKeyboard(GameArea::Part part) const {
         return mArea && mArea->hasFocus() && mArea->FocusedPart() == part;
     }
-    QString LabelAbove(size_t which) const;
+    QString LabelAbove(PartIndex which) const;
     QRect OnScreen(const RECT& rect) const {
         if (!mArea) {
             return {};
@@ -289,7 +293,7 @@ GameFacts Part::Facts() const {
     return mArea ? FactsOf(*mArea) : GameFacts{};
 }
 
-QString Part::LabelAbove(size_t which) const {
+QString Part::LabelAbove(PartIndex which) const {
     const FactsSource* source = mArea ? FactsSource::Of(*mArea) : nullptr;
     const QLabel* label = source != nullptr ? source->LabelWidget(which) : nullptr;
     return label != nullptr ? label->text() : QString();
@@ -309,7 +313,7 @@ public:
         switch (t) {
         case QAccessible::Name:
             return QCoreApplication::translate("GameAccessible", "%1 %2")
-                .arg(LabelAbove(mBest ? 2 : 1))
+                .arg(LabelAbove(mBest ? kHighScore : kYourScore))
                 .arg(Number());
         case QAccessible::Value:
             return QString::number(Number());
@@ -352,7 +356,7 @@ public:
         const QString colours = GameNarration::Colours(Facts().next);
         if (t == QAccessible::Name) {
             return QCoreApplication::translate("GameAccessible", "%1 %2")
-                .arg(LabelAbove(0), colours);
+                .arg(LabelAbove(kPreview), colours);
         }
         return t == QAccessible::Description || t == QAccessible::Value ? colours : QString();
     }
@@ -400,8 +404,6 @@ public:
             QAccessible::deleteAccessibleInterface(id);
         }
     }
-
-    enum PartIndex : size_t { kPreview, kYourScore, kHighScore, kBoard, kParts };
 
     QAccessibleInterface* PartAt(PartIndex which) const {
         QAccessible::Id& id = mParts.at(which);
@@ -502,15 +504,15 @@ QAccessibleInterface* AreaFactory(const QString&, QObject* object) {
     return area != nullptr ? new AreaAccessible(area) : nullptr;
 }
 
+AreaAccessible* AccessibleOf(GameArea& area) {
+    return dynamic_cast<AreaAccessible*>(QAccessible::queryAccessibleInterface(&area));
+}
+
 } // namespace
 
 void MakeGameAccessible(GameArea& area, std::function<GameFacts()> facts,
                         const GameLabels& labels) {
-    static const bool installed = [] {
-        QAccessible::installFactory(AreaFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    QAccessible::installFactory(AreaFactory); // Qt keeps one of each, however often asked
     new FactsSource(area, std::move(facts), labels);
 }
 
@@ -529,7 +531,7 @@ void GameAnnouncer::Announce() {
     if (!QAccessible::isActive()) {
         return;
     }
-    auto* area = dynamic_cast<AreaAccessible*>(QAccessible::queryAccessibleInterface(&mArea));
+    AreaAccessible* area = AccessibleOf(mArea);
     if (area == nullptr) {
         return;
     }
@@ -545,10 +547,10 @@ void GameAnnouncer::Announce() {
         }
     }
     if (now.score != last.score) {
-        RaiseValue(area->PartAt(AreaAccessible::kYourScore), now.score);
+        RaiseValue(area->PartAt(kYourScore), now.score);
     }
     if (now.best != last.best) {
-        RaiseValue(area->PartAt(AreaAccessible::kHighScore), now.best);
+        RaiseValue(area->PartAt(kHighScore), now.best);
     }
     if ((now.cursor != last.cursor || now.part != last.part) && mArea.hasFocus()) {
         Raise(area->focusChild(), QAccessible::Focus);
@@ -564,7 +566,7 @@ void GameAnnouncer::TellFocus() {
     if (!QAccessible::isActive() || !mArea.hasFocus()) {
         return;
     }
-    if (auto* area = dynamic_cast<AreaAccessible*>(QAccessible::queryAccessibleInterface(&mArea))) {
+    if (AreaAccessible* area = AccessibleOf(mArea)) {
         Raise(area->focusChild(), QAccessible::Focus);
     }
 }

@@ -57,6 +57,12 @@ QString GameNarration::Account(const QList<GameHappening>& step,
         case GameHappening::NewGame:
             sentences << tr("new game");
             break;
+        case GameHappening::Ignored: // nothing to take up here, or one ball is taken up already
+            if (happening.colour < 0) {
+                sentences << CellName(happening.cell, -1, false);
+                break;
+            }
+            [[fallthrough]];
         case GameHappening::Selected:
             sentences << tr("%1 ball at %2 selected")
                              .arg(ColourName(happening.colour), Place(happening.cell));
@@ -70,12 +76,6 @@ QString GameNarration::Account(const QList<GameHappening>& step,
             break;
         case GameHappening::NoRoute:
             sentences << tr("no route");
-            break;
-        case GameHappening::Ignored: // nothing to take up here, or one ball is taken up already
-            sentences << (happening.colour < 0
-                              ? CellName(happening.cell, -1, false)
-                              : tr("%1 ball at %2 selected")
-                                    .arg(ColourName(happening.colour), Place(happening.cell)));
             break;
         case GameHappening::Removed:
             // Points come in tens from 50 up, which take the same form of the word in every

@@ -15,11 +15,7 @@ QAccessibleInterface* HelpFactory(const QString&, QObject* object) {
 } // namespace
 
 HelpBrowser::HelpBrowser(QWidget* parent) : QTextBrowser(parent) {
-    static const bool installed = [] {
-        QAccessible::installFactory(HelpFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    QAccessible::installFactory(HelpFactory); // Qt keeps one of each, however often asked
     for (const QKeySequence& keys :
          {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
         auto* shortcut = new QShortcut(keys, this);

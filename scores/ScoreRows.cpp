@@ -112,11 +112,7 @@ QAccessibleInterface* RowsFactory(const QString&, QObject* object) {
 
 ScoreRows::ScoreRows(QWidget* parent, int rows, std::function<QString(int)> rowText)
     : QWidget(parent), mRows(rows), mRowText(std::move(rowText)) {
-    static const bool installed = [] {
-        QAccessible::installFactory(RowsFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    QAccessible::installFactory(RowsFactory); // Qt keeps one of each, however often asked
     setFocusPolicy(Qt::TabFocus);
     // The pointer reaches the rows beneath, and their tooltips, as if this were not there.
     setAttribute(Qt::WA_TransparentForMouseEvents);
