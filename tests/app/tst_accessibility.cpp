@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <memory>
 
 namespace {
 
@@ -190,7 +191,12 @@ private slots:
 
         // Moving on repaints where the frame was and where it now is.
         QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
-        QTest::qWait(100); // what showing and activating the window paints is done
+        {
+            // Whatever showing and activating the window still had to paint is painted.
+            PaintLog settled(h.window->Canvas());
+            h.window->Canvas()->update();
+            QTRY_VERIFY(settled.Covers(h.window->Canvas()->rect()));
+        }
         PaintLog paints(h.window->Canvas());
         Keys(h, {Qt::Key_Right});
         QTRY_VERIFY(paints.Covers(QRect(68, 68, 34, 34)) && paints.Covers(QRect(102, 68, 34, 34)));
@@ -488,9 +494,11 @@ private slots:
     }
 
     void listenerStartingMidGameHearsOnlyTheLastStep() {
+        auto started = std::make_unique<EventLog>();
         WindowHarness h;
         QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
-        QTest::qWait(50); // screen readers have been told where the keyboard is
+        QTRY_VERIFY(!started->Focused().isEmpty()); // where the keyboard is has been told
+        started.reset();
         QStringList layout = kEmpty;
         layout[0] = QStringLiteral("1.........");
         layout[4] = QStringLiteral("....2.....");
