@@ -455,40 +455,28 @@ private slots:
             h.Click(10, 9);
             break;
         }
+        const QList<AccessibleEvents::Event> shown = log.Of(QAccessible::ObjectShow);
         QStringList notifications;
-        for (const QString& event : log.All()) {
-            if (event.startsWith(QLatin1String("notification: "))) {
-                notifications << event.mid(14);
-            }
+        for (const AccessibleEvents::Event& event : shown) {
+            notifications << event.name;
         }
         QCOMPARE(notifications, told);
         // A screen reader reads the words when it comes to the event, often after the next
         // step: the last four notifications must still say what they said when they were
         // raised, as the area's last children, the newest last; older ones are gone.
-        QList<AccessibleEvents::Event> shown;
-        for (const AccessibleEvents::Event& event : log.Events()) {
-            if (event.type == QAccessible::ObjectShow) {
-                shown << event;
-            }
-        }
         // Screen readers that keep a copy of the tree are told as each comes and goes.
-        const auto toldOf = [&log](QAccessible::Event type, QAccessible::Id who) {
-            return std::any_of(log.Events().begin(), log.Events().end(), [&](const auto& event) {
-                return event.type == type && event.who == who;
-            });
-        };
         QAccessibleInterface* area = QAccessible::queryAccessibleInterface(h.window->Canvas());
         for (qsizetype age = 0; age < shown.size(); ++age) { // 0 for the newest
             const AccessibleEvents::Event& event = shown[shown.size() - 1 - age];
             QAccessibleInterface* late = QAccessible::accessibleInterface(event.who);
-            QVERIFY(toldOf(QAccessible::ObjectCreated, event.who));
+            QVERIFY(log.Told(QAccessible::ObjectCreated, event.who));
             if (age < 4) {
                 QVERIFY(late != nullptr);
                 QCOMPARE(late->text(QAccessible::Name), event.name);
                 QCOMPARE(area->indexOfChild(late), area->childCount() - 1 - age);
             } else {
                 QCOMPARE(late, nullptr);
-                QVERIFY(toldOf(QAccessible::ObjectDestroyed, event.who));
+                QVERIFY(log.Told(QAccessible::ObjectDestroyed, event.who));
             }
         }
     }
