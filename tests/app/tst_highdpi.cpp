@@ -1,4 +1,5 @@
 #include "support/GameProbe.h"
+#include "support/Pixels.h"
 #include "support/WindowHarness.h"
 
 #include <QLabel>
@@ -118,29 +119,21 @@ private slots:
         QCOMPARE(surface.size(), QSize(qRound(463 * ratio), qRound(339 * ratio)));
         const QImage shown = h.window->grab().toImage();
         const int top = qRound(h.window->Canvas()->y() * ratio); // where Qt puts the area
-        QList<QRect> labels;
         for (QLabel* label : h.window->Canvas()->findChildren<QLabel*>()) {
             QCOMPARE(label->x(), 346); // logical pixels, as at ratio 1
-            labels << QRectF(QRectF(label->geometry()).topLeft() * ratio,
-                             QRectF(label->geometry()).size() * ratio)
-                          .toAlignedRect()
-                          .adjusted(-1, -1, 1, 1);
         }
-        for (int y = 0; y < surface.height(); ++y) {
-            for (int x = 0; x < surface.width(); ++x) {
-                if (!InsideAny(QPoint(x, y), labels) &&
-                    shown.pixel(x, top + y) != surface.pixel(x, y)) {
-                    QFAIL(qPrintable(
-                        QStringLiteral("device pixel %1,%2 is not shown").arg(x).arg(y)));
-                }
-            }
+        if (const std::optional<QPoint> missing =
+                FirstNotShown(surface, shown, top, LabelsOn(*h.window->Canvas(), ratio))) {
+            QFAIL(qPrintable(QStringLiteral("device pixel %1,%2 is not shown")
+                                 .arg(missing->x())
+                                 .arg(missing->y())));
         }
 
         // The keyboard cursor's frame is sharp: every device pixel around the cell is either
         // the surface's or the frame's own colour, and the cell itself stays in view.
         h.window->Canvas()->setCursorCell(CellIndex(3, 3));
         const QImage framed = h.window->grab().toImage();
-        const QRect cell = QRectF(QPointF(70, 70) * ratio, QSizeF(30, 30) * ratio).toAlignedRect();
+        const QRect cell = DeviceRect(QRectF(70, 70, 30, 30), ratio);
         int frame = 0;
         for (int y = cell.top() - 6; y <= cell.bottom() + 6; ++y) {
             for (int x = cell.left() - 6; x <= cell.right() + 6; ++x) {

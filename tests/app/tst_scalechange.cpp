@@ -1,4 +1,5 @@
 #include "support/GameProbe.h"
+#include "support/Pixels.h"
 #include "support/WindowHarness.h"
 
 #include <QJsonArray>
@@ -71,31 +72,15 @@ QImage FreshSurface(qreal ratio) {
     return fresh.surface.Image();
 }
 
-// Where the window shows a device pixel of the surface differently, labels aside, or nothing.
+// Where the window shows a device pixel of the surface differently, labels and the keyboard
+// cursor's frame aside, or nothing.
 std::optional<QPoint> NotShown(frmMain& window) {
     const qreal ratio = window.devicePixelRatioF();
-    const QImage& surface = window.Surface().Image();
-    const QImage shown = window.grab().toImage();
-    const int top = qRound(window.Canvas()->y() * ratio);
-    QRegion labels;
-    for (QLabel* label : window.Canvas()->findChildren<QLabel*>()) {
-        labels += QRectF(QRectF(label->geometry()).topLeft() * ratio,
-                         QRectF(label->geometry()).size() * ratio)
-                      .toAlignedRect()
-                      .adjusted(-1, -1, 1, 1);
-    }
-    const QRect cursor = QRectF(QPointF(34 * 4, 34 * 6) * ratio, QSizeF(34, 34) * ratio)
-                             .toAlignedRect()
-                             .adjusted(-1, -1, 1, 1);
-    for (int y = 0; y < surface.height(); ++y) {
-        for (int x = 0; x < surface.width(); ++x) {
-            if (!labels.contains(QPoint(x, y)) && !cursor.contains(x, y) &&
-                (!shown.valid(x, top + y) || shown.pixel(x, top + y) != surface.pixel(x, y))) {
-                return QPoint(x, y);
-            }
-        }
-    }
-    return std::nullopt;
+    const QRegion cursor =
+        DeviceRect(QRectF(QPointF(34 * 4, 34 * 6), QSizeF(34, 34)), ratio).adjusted(-1, -1, 1, 1);
+    return FirstNotShown(window.Surface().Image(), window.grab().toImage(),
+                         qRound(window.Canvas()->y() * ratio),
+                         LabelsOn(*window.Canvas(), ratio) + cursor);
 }
 
 // How many device pixels of the keyboard cursor's frame the window shows around a cell.
@@ -104,8 +89,7 @@ int FramePixels(frmMain& window, int32_t col, int32_t row) {
     const QImage shown = window.grab().toImage();
     const int top = qRound(window.Canvas()->y() * ratio);
     const QRect around =
-        QRectF(QPointF((col - 1) * 34, (row - 1) * 34) * ratio, QSizeF(34, 34) * ratio)
-            .toAlignedRect();
+        DeviceRect(QRectF(QPointF((col - 1) * 34, (row - 1) * 34), QSizeF(34, 34)), ratio);
     int frame = 0;
     for (int y = around.top(); y <= around.bottom(); ++y) {
         for (int x = around.left(); x <= around.right(); ++x) {
