@@ -19,7 +19,6 @@
 #include <QTextBrowser>
 
 #include <memory>
-#include <tuple>
 
 namespace {
 
@@ -130,9 +129,7 @@ private slots:
         QFETCH(QStringList, read);
         IsolatedSettings settings;
         for (qsizetype i = 0; i + 1 < stored.size(); i += 2) {
-            const QString rank = QString::number(i / 2 + 1);
-            IsolatedSettings::Write("Orbet Name/" + rank, stored[i]);
-            IsolatedSettings::Write("Orbet Score/" + rank, stored[i + 1]);
+            IsolatedSettings::WriteRow(static_cast<int>(i / 2 + 1), stored[i], stored[i + 1]);
         }
         clsStatistics statistics;
         frmStatistics window(statistics, nullptr);
@@ -195,11 +192,8 @@ private slots:
         QFETCH(QStringList, heard);
         QFETCH(int, result);
         IsolatedSettings settings;
-        for (const auto& [rank, name, score] :
-             {std::tuple{"1", "Ann", "300"}, {"2", "Bo", "120"}}) {
-            IsolatedSettings::Write(QStringLiteral("Orbet Name/") + rank, name);
-            IsolatedSettings::Write(QStringLiteral("Orbet Score/") + rank, score);
-        }
+        IsolatedSettings::WriteRow(1, QStringLiteral("Ann"), QStringLiteral("300"));
+        IsolatedSettings::WriteRow(2, QStringLiteral("Bo"), QStringLiteral("120"));
         clsStatistics statistics;
         frmStatistics window(statistics, nullptr);
         AccessibleEvents events;

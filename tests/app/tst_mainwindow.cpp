@@ -32,9 +32,7 @@ namespace {
 void StoreScores(const QList<int>& scores) {
     int rank = 1;
     for (int score : scores) {
-        IsolatedSettings::Write(QStringLiteral("Orbet Name/%1").arg(rank),
-                                QStringLiteral("P%1").arg(rank));
-        IsolatedSettings::Write(QStringLiteral("Orbet Score/%1").arg(rank), QString::number(score));
+        IsolatedSettings::WriteRow(rank, QStringLiteral("P%1").arg(rank), QString::number(score));
         ++rank;
     }
 }

@@ -18,10 +18,8 @@ using Table = QList<QPair<QString, int>>;
 
 void Store(const Table& table) {
     for (qsizetype i = 0; i < table.size(); ++i) {
-        const QString rank = QString::number(i + 1);
-        IsolatedSettings::Write(QStringLiteral("Orbet Name/") + rank, table[i].first);
-        IsolatedSettings::Write(QStringLiteral("Orbet Score/") + rank,
-                                QString::number(table[i].second));
+        IsolatedSettings::WriteRow(static_cast<int>(i + 1), table[i].first,
+                                   QString::number(table[i].second));
     }
 }
 
@@ -176,9 +174,7 @@ private slots:
                 IsolatedSettings::Write(QStringLiteral("Orbet Name/") + key,
                                         statistics.GetName(r - 1));
             }
-            IsolatedSettings::Write(QStringLiteral("Orbet Name/%1").arg(rank), QStringLiteral("N"));
-            IsolatedSettings::Write(QStringLiteral("Orbet Score/%1").arg(rank),
-                                    QString::number(score));
+            IsolatedSettings::WriteRow(rank, QStringLiteral("N"), QString::number(score));
             oracle = FileBytes(settings.File());
         }
         IsolatedSettings settings;
@@ -212,9 +208,7 @@ private slots:
         QFETCH(QStringList, written);
         IsolatedSettings settings;
         for (int r = 1; r <= stored.size(); ++r) {
-            IsolatedSettings::Write(QStringLiteral("Orbet Name/%1").arg(r),
-                                    QStringLiteral("P%1").arg(r));
-            IsolatedSettings::Write(QStringLiteral("Orbet Score/%1").arg(r), stored[r - 1]);
+            IsolatedSettings::WriteRow(r, QStringLiteral("P%1").arg(r), stored[r - 1]);
         }
         clsStatistics statistics;
         const int32_t rank = statistics.RankOf(score);

@@ -63,6 +63,11 @@ public:
     static void Write(const QString& key, const QString& value) {
         QSettings(QStringLiteral("Hollenby Ltd"), QStringLiteral("Orbet")).setValue(key, value);
     }
+    // A High Score row as the game stores it, its name first.
+    static void WriteRow(int rank, const QString& name, const QString& score) {
+        Write(QStringLiteral("Orbet Name/%1").arg(rank), name);
+        Write(QStringLiteral("Orbet Score/%1").arg(rank), score);
+    }
     static QVariant Read(const QString& key) {
         return QSettings(QStringLiteral("Hollenby Ltd"), QStringLiteral("Orbet")).value(key);
     }
