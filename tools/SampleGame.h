@@ -6,11 +6,8 @@
 #include "app/clsHelp.h"
 #include "app/frmMain.h"
 #include "platform/RandomSource.h"
-#include "platform/SoundPlayer.h"
 #include "scores/clsStatistics.h"
-
-#include <QSettings>
-#include <QTemporaryDir>
+#include "support/Fakes.h"
 
 class SampleGame {
 public:
@@ -18,24 +15,12 @@ public:
     clsStatistics& Statistics() { return mStatistics; }
 
 private:
-    class Silent : public SoundPlayer {
-    public:
-        void PlaySound(const QString&) override {}
-    };
-    // Points the settings at the folder before the table first reads them.
-    struct Settings {
-        Settings() {
-            QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
-        }
-        QTemporaryDir folder;
-    };
-
-    Settings mSettings;
+    IsolatedSettings mSettings; // before the table first reads them
     clsStatistics mStatistics;
     // Filled before the window reads its high score.
     [[maybe_unused]] const bool mScored = mStatistics.AddStatistic(QStringLiteral("Ada"), 1250);
     clsHelp mHelp;
     ClockRandomSource mRandom{20261207};
-    Silent mSound;
+    RecordingSoundPlayer mSound; // heard by nobody
     frmMain mWindow{frmMain::Services{mStatistics, mHelp, mRandom, mSound}};
 };
