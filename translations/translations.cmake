@@ -22,6 +22,9 @@ set(ORBET_EN_QM ${CMAKE_CURRENT_BINARY_DIR}/orbet_en.qm)
 get_target_property(ORBET_SOURCES orbetcore SOURCES)
 list(FILTER ORBET_SOURCES INCLUDE REGEX "\\.(cpp|h)$")
 list(TRANSFORM ORBET_SOURCES PREPEND ${PROJECT_SOURCE_DIR}/ REGEX "^[^/]")
+# The files lupdate reads, one a line, for the check that the catalogues are up to date.
+set(ORBET_LUPDATE_SOURCES ${CMAKE_BINARY_DIR}/orbet_lupdate_sources.txt)
+file(GENERATE OUTPUT ${ORBET_LUPDATE_SOURCES} CONTENT "$<JOIN:${ORBET_SOURCES},\n>\n")
 add_custom_target(orbet_en_lupdate
     COMMAND Qt6::lupdate ${ORBET_LUPDATE_OPTIONS} -pluralonly ${ORBET_SOURCES} -ts ${ORBET_EN_TS}
     VERBATIM)
@@ -54,14 +57,21 @@ add_custom_command(OUTPUT ${ORBET_METAINFO}
     COMMAND ${ORBET_MSGFMT} --xml --template=${ORBET_METAINFO_IN} -d ${ORBET_PO_DIR}
             -o ${ORBET_METAINFO}
     DEPENDS ${ORBET_METAINFO_IN} ${ORBET_PO_FILES} ${ORBET_PO_DIR}/LINGUAS VERBATIM)
-add_custom_target(orbet_desktop_files ALL DEPENDS ${ORBET_DESKTOP} ${ORBET_METAINFO})
-add_custom_target(orbet_po_update
+# The messages the .po files translate, as they stand in the desktop entry and the AppStream
+# file now; the check that the .po files are complete reads it too.
+set(ORBET_POT ${CMAKE_CURRENT_BINARY_DIR}/orbet.pot)
+add_custom_command(OUTPUT ${ORBET_POT}
     COMMAND ${ORBET_XGETTEXT} --language=Desktop -k -kName -kGenericName -kComment -kKeywords
             --no-location --package-name=orbet ${ORBET_DESKTOP_IN} -o desktop.pot
     COMMAND ${ORBET_XGETTEXT} --its=/usr/share/gettext/its/metainfo.its --no-location
             --package-name=orbet ${ORBET_METAINFO_IN} -o metainfo.pot
-    COMMAND ${ORBET_MSGCAT} --use-first desktop.pot metainfo.pot -o ${ORBET_PO_DIR}/orbet.pot
+    COMMAND ${ORBET_MSGCAT} --use-first desktop.pot metainfo.pot -o ${ORBET_POT}
+    DEPENDS ${ORBET_DESKTOP_IN} ${ORBET_METAINFO_IN}
+    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR} VERBATIM)
+add_custom_target(orbet_desktop_files ALL DEPENDS ${ORBET_DESKTOP} ${ORBET_METAINFO} ${ORBET_POT})
+add_custom_target(orbet_po_update
+    COMMAND ${CMAKE_COMMAND} -E copy ${ORBET_POT} ${ORBET_PO_DIR}/orbet.pot
     COMMAND ${CMAKE_COMMAND} -DPO_DIR=${ORBET_PO_DIR} -DMSGMERGE=${ORBET_MSGMERGE}
             -P ${CMAKE_CURRENT_LIST_DIR}/merge_po.cmake
-    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR} VERBATIM)
+    DEPENDS ${ORBET_POT} VERBATIM)
 add_dependencies(update_translations orbet_po_update)

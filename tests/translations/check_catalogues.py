@@ -4,7 +4,9 @@ language complete (no unfinished message, nothing left out of a numerus form, th
 markers and access keys kept), the desktop and AppStream catalogues complete, and a help page
 in every language.
 
-Usage: check_catalogues.py SOURCE_DIR LUPDATE
+Usage: check_catalogues.py SOURCE_DIR POT SOURCES LUPDATE [LUPDATE_OPTION...]
+  POT      the desktop and AppStream messages as the build makes them from the files now
+  SOURCES  a file naming the files lupdate reads, one a line, as the build gives them to it
 """
 import pathlib
 import re
@@ -15,11 +17,12 @@ import tempfile
 import xml.etree.ElementTree as ElementTree
 
 source = pathlib.Path(sys.argv[1])
-lupdate = sys.argv[2]
+pot = pathlib.Path(sys.argv[2])
+code = pathlib.Path(sys.argv[3]).read_text().split()
+lupdate = sys.argv[4]
+options = sys.argv[5:] + ["-silent"]
 faults = []
 languages = (source / "po" / "LINGUAS").read_text().split()
-code = [str(source / d) for d in ("app", "board", "game", "platform", "scores")]
-options = ["-no-obsolete", "-locations", "none", "-silent"]
 
 # Up to date: the catalogues are what lupdate makes of the code now.
 with tempfile.TemporaryDirectory() as scratch:
@@ -64,33 +67,19 @@ for language in languages + ["en"]:
                     faults.append(f"{where}: no access key in {form!r}")
 
 # The desktop entry's and the AppStream file's catalogues: up to date and complete.
-with tempfile.TemporaryDirectory() as scratch:
-    pot = pathlib.Path(scratch) / "orbet.pot"
-    desktop = pathlib.Path(scratch) / "desktop.pot"
-    metainfo = pathlib.Path(scratch) / "metainfo.pot"
-    subprocess.run(["xgettext", "--language=Desktop", "-k", "-kName", "-kGenericName",
-                    "-kComment", "-kKeywords", "--no-location", "--package-name=orbet",
-                    str(source / "assets/com.example.Orbet.desktop.in"), "-o", str(desktop)],
-                   check=True)
-    subprocess.run(["xgettext", "--its=/usr/share/gettext/its/metainfo.its", "--no-location",
-                    "--package-name=orbet",
-                    str(source / "assets/com.example.Orbet.metainfo.xml.in"), "-o",
-                    str(metainfo)], check=True)
-    subprocess.run(["msgcat", "--use-first", str(desktop), str(metainfo), "-o", str(pot)],
-                   check=True)
-    for language in languages:
-        po = source / "po" / f"{language}.po"
-        done = subprocess.run(["msgcmp", str(po), str(pot)], capture_output=True, text=True)
-        if done.returncode != 0:
-            faults.append(f"{po.name}: {done.stderr.strip()}")
-        fuzzy = subprocess.run(["msgattrib", "--only-fuzzy", "--no-obsolete", str(po)],
-                               capture_output=True, text=True).stdout
-        if "msgid" in fuzzy.split("\n\n", 1)[-1]:
-            faults.append(f"{po.name} has fuzzy messages")
-        check = subprocess.run(["msgfmt", "--check", "-o", "/dev/null", str(po)],
-                               capture_output=True, text=True)
-        if check.returncode != 0:
-            faults.append(f"{po.name}: {check.stderr.strip()}")
+for language in languages:
+    po = source / "po" / f"{language}.po"
+    done = subprocess.run(["msgcmp", str(po), str(pot)], capture_output=True, text=True)
+    if done.returncode != 0:
+        faults.append(f"{po.name}: {done.stderr.strip()}")
+    fuzzy = subprocess.run(["msgattrib", "--only-fuzzy", "--no-obsolete", str(po)],
+                           capture_output=True, text=True).stdout
+    if "msgid" in fuzzy.split("\n\n", 1)[-1]:
+        faults.append(f"{po.name} has fuzzy messages")
+    check = subprocess.run(["msgfmt", "--check", "-o", "/dev/null", str(po)],
+                           capture_output=True, text=True)
+    if check.returncode != 0:
+        faults.append(f"{po.name}: {check.stderr.strip()}")
 
 # A help page in every language.
 for language in languages:
