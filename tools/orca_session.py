@@ -43,6 +43,8 @@ import subprocess
 import sys
 import time
 
+from board_grid import line, reachable
+
 QUIET = 0.8       # Orca has finished with a step once its debug file is this long still (s)
 STEP_LIMIT = 12.0  # a step whose speech goes on longer than this is a hang (s)
 # Orca writes the voice after the text: SPEECH OUTPUT: 'row 1, column 1, empty.'{'established': False}
@@ -72,18 +74,6 @@ def spoken(lines):
             said.append(re.sub(r"\s*\n\s*", " ", match.group(1)))
             entry = None
     return said
-
-
-def reachable(grid, ball):
-    """The empty cells a route of empty cells joins to the ball."""
-    seen, todo = {ball}, [ball]
-    while todo:
-        r, c = todo.pop()
-        for nxt in ((r + 1, c), (r - 1, c), (r, c + 1), (r, c - 1)):
-            if grid.get(nxt) == "empty" and nxt not in seen:
-                seen.add(nxt)
-                todo.append(nxt)
-    return seen - {ball}
 
 
 class Session:
@@ -283,24 +273,13 @@ class Session:
 
     def best_move(self, grid):
         """The move that makes the longest line of its colour, by a fixed random tie-break."""
-        def line(cell, colour, board):
-            best = 0
-            for dr, dc in ((1, 0), (0, 1), (1, 1), (1, -1)):
-                length = 1
-                for sign in (1, -1):
-                    r, c = cell
-                    while board.get((r := r + dr * sign, c := c + dc * sign)) == colour:
-                        length += 1
-                best = max(best, length)
-            return best
-
         moves = []
         for ball, colour in grid.items():
             if colour == "empty":
                 continue
             after = dict(grid)
             after[ball] = "empty"
-            moves += [(line(to, colour, after), self.chance.random(), ball, to)
+            moves += [(line(after, to, colour), self.chance.random(), ball, to)
                       for to in reachable(grid, ball)]
         if not moves:
             raise Failure("no ball can move")

@@ -13,6 +13,7 @@ import sys
 import time
 
 import pyatspi
+from board_grid import line, reachable
 from gi.repository import GLib
 
 heard = collections.Counter()
@@ -46,8 +47,10 @@ def walk(node):
 
 
 def find(root, role=None, name=None):
+    """The first object of the role and name (a text, or a test of the text) under the root."""
+    named = name if callable(name) else (lambda text: name is None or text == name)
     for node in walk(root):
-        if (role is None or node.getRole() == role) and (name is None or node.name == name):
+        if (role is None or node.getRole() == role) and named(node.name):
             return node
     return None
 
@@ -84,39 +87,11 @@ def board(table):
             for r in range(10) for c in range(10)}
 
 
-def reachable(grid, start):
-    seen, todo = {start}, [start]
-    while todo:
-        col, row = todo.pop()
-        for step in ((1, 0), (-1, 0), (0, 1), (0, -1)):
-            cell = (col + step[0], row + step[1])
-            if grid.get(cell) == "empty" and cell not in seen:
-                seen.add(cell)
-                todo.append(cell)
-    return seen - {start}
-
-
-def line(grid, cell, colour):
-    """The longest line of one colour that a ball of that colour on the cell would make."""
-    best = 0
-    for dc, dr in ((1, 0), (0, 1), (1, 1), (1, -1)):
-        length = 1
-        for sign in (1, -1):
-            col, row = cell
-            while grid.get((col := col + dc * sign, row := row + dr * sign)) == colour:
-                length += 1
-        best = max(best, length)
-    return best
-
-
 class Cursor:
     def __init__(self):
-        self.at = None
+        self.at = (1, 1)  # where the keyboard cursor starts
 
     def go(self, target):
-        if self.at is None:
-            keys("Right")  # the first arrow key shows the cursor on the top-left cell
-            self.at = (1, 1)
         dc, dr = target[0] - self.at[0], target[1] - self.at[1]
         keys(*(["Right"] * dc + ["Left"] * -dc + ["Down"] * dr + ["Up"] * -dr))
         self.at = target
@@ -128,7 +103,8 @@ def play(app, table):
         for node in walk(app):
             if node.getRole() in (pyatspi.ROLE_DIALOG, pyatspi.ROLE_ALERT) and \
                     node.name in ("GAME OVER", "HIGH SCORE"):
-                score = find(app, name="Your Score").queryValue().currentValue
+                score = find(app, name=lambda name: name.startswith("Your Score: ")) \
+                    .queryValue().currentValue
                 print(f"the board is full after {turns} turns, score {score:.0f}: {node.name}")
                 return node.name
         grid = board(table)
@@ -149,10 +125,10 @@ def play(app, table):
 
 def main():
     app = orbet()
-    table = find(app, role=pyatspi.ROLE_TABLE)
+    table = find(app, name="Board")  # a group with the table's interface
     print(f"{table.name}: {table.queryTable().nRows} x {table.queryTable().nColumns} cells,",
           f"the first reads \"{table.queryTable().getAccessibleAt(0, 0).name}\"")
-    print("next colours:", find(app, name="Next colours").description)
+    print("next colours:", find(app, name=lambda name: name.startswith("Next Move: ")).description)
     focus("Orbet")
     if play(app, table) == "HIGH SCORE":
         focus("HIGH SCORE")
