@@ -10,10 +10,9 @@
 # on the cells shown; back at scale 1 it must look as before, the ball still selected. On X11 the
 # window must double its size in device pixels on R (926 x 716) and get its old size back on L.
 # A part whose tools are missing is skipped; with both skipped the exit status is 77.
-# Usage: check_scale_change.sh BUILD_DIR   (KEEP_SHOTS=folder keeps the screenshots and logs)
+# Usage: check_scale_change.sh PROGRAM   (KEEP_SHOTS=folder keeps the screenshots and logs)
 set -uo pipefail
-build=$(cd "$1" && pwd)
-program=$build/app/orbet
+program=$(realpath "$1")
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 chmod 755 "$work"
