@@ -9,15 +9,6 @@
 
 namespace {
 
-QLabel* LabelWithText(QWidget* dialog, const QString& text) {
-    for (QLabel* label : dialog->findChildren<QLabel*>()) {
-        if (label->text() == text) {
-            return label;
-        }
-    }
-    return nullptr;
-}
-
 QColor TextColour(QLabel* label) {
     return label->palette().color(QPalette::WindowText);
 }
@@ -59,18 +50,18 @@ private slots:
             QCOMPARE(modal->windowTitle(), QStringLiteral("About Orbet"));
             QCOMPARE(modal->size(), QSize(406, 204));
             QVERIFY(!(modal->windowFlags() & Qt::WindowMinimizeButtonHint));
-            QLabel* version = LabelWithText(modal, QStringLiteral("Version 1.1"));
+            QLabel* version = WithText<QLabel>(modal, QStringLiteral("Version 1.1"));
             QVERIFY(version != nullptr);
             QCOMPARE(version->pos(), QPoint(64, 56));
             QVERIFY(version->font().bold());
-            QLabel* title = LabelWithText(modal, QStringLiteral("Orbet"));
+            QLabel* title = WithText<QLabel>(modal, QStringLiteral("Orbet"));
             QVERIFY(title != nullptr && title->font().pointSizeF() == 24);
             for (QLabel* label : modal->findChildren<QLabel*>()) {
                 QVERIFY(!label->text().startsWith(QStringLiteral("Revision")) ||
                         !label->isVisible());
             }
-            QVERIFY(LabelWithText(modal, QStringLiteral("For further information:")));
-            QVERIFY(LabelWithText(modal, QStringLiteral("Send questions and comments to:")));
+            QVERIFY(WithText<QLabel>(modal, QStringLiteral("For further information:")));
+            QVERIFY(WithText<QLabel>(modal, QStringLiteral("Send questions and comments to:")));
             QTest::keyClick(modal, Qt::Key_Escape); // does not close it
             QVERIFY(modal->isVisible());
             QTest::keyClick(modal, Qt::Key_Return); // OK hides it
@@ -84,9 +75,10 @@ private slots:
         WindowHarness h;
         QStringList seen;
         WindowHarness::WhenModal([&](QWidget* modal) {
-            QLabel* web = LabelWithText(modal, frmAbout::WebAddress());
-            QLabel* mail = LabelWithText(modal, frmAbout::MailAddress());
-            QLabel* other = LabelWithText(modal, QStringLiteral("Send questions and comments to:"));
+            QLabel* web = WithText<QLabel>(modal, frmAbout::WebAddress());
+            QLabel* mail = WithText<QLabel>(modal, frmAbout::MailAddress());
+            QLabel* other =
+                WithText<QLabel>(modal, QStringLiteral("Send questions and comments to:"));
             QPushButton* ok = modal->findChild<QPushButton*>();
             auto state = [&] {
                 return QStringLiteral("%1/%2").arg(TextColour(web) == kRed ? "red" : "blue",
@@ -129,7 +121,7 @@ private slots:
     void doubleClickOpensALinkOnce() {
         WindowHarness h;
         WindowHarness::WhenModal([&](QWidget* modal) {
-            QLabel* web = LabelWithText(modal, frmAbout::WebAddress());
+            QLabel* web = WithText<QLabel>(modal, frmAbout::WebAddress());
             // A double click: press, release, the second press as a double click, release.
             QTest::mousePress(web, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
             QTest::mouseRelease(web, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
@@ -159,7 +151,7 @@ private slots:
         bool focused = false;
         WindowHarness::WhenModal([&](QWidget* modal) {
             QVERIFY(QTest::qWaitForWindowActive(modal));
-            QLabel* label = LabelWithText(modal, text);
+            QLabel* label = WithText<QLabel>(modal, text);
             const QRect around = label->geometry().adjusted(-3, -3, 3, 3);
             before = modal->grab(around).toImage();
             for (int i = 0; i < tabs; ++i) {
@@ -181,7 +173,8 @@ private slots:
         QPointer<QWidget> second;
         WindowHarness::WhenModal([&](QWidget* modal) {
             first = modal;
-            LabelWithText(modal, QStringLiteral("Version 1.1"))->setText(QStringLiteral("marked"));
+            WithText<QLabel>(modal, QStringLiteral("Version 1.1"))
+                ->setText(QStringLiteral("marked"));
             modal->findChild<QPushButton*>()->click();
         });
         h.Action(QStringLiteral("&About"))->trigger();
@@ -189,14 +182,14 @@ private slots:
         WindowHarness::WhenModal([&](QWidget* modal) {
             second = modal;
             // The same box, not loaded again: the label keeps what it had.
-            QVERIFY(LabelWithText(modal, QStringLiteral("marked")) != nullptr);
+            QVERIFY(WithText<QLabel>(modal, QStringLiteral("marked")) != nullptr);
             modal->close();
         });
         h.Action(QStringLiteral("&About"))->trigger();
         QCOMPARE(second, first);
         QTRY_VERIFY(first.isNull()); // the close box destroyed it
         WindowHarness::WhenModal([&](QWidget* modal) {
-            QVERIFY(LabelWithText(modal, QStringLiteral("Version 1.1")) != nullptr);
+            QVERIFY(WithText<QLabel>(modal, QStringLiteral("Version 1.1")) != nullptr);
             second = modal;
             modal->close();
         });

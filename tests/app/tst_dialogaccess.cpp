@@ -20,19 +20,6 @@
 
 #include <memory>
 
-namespace {
-
-QString FocusName() {
-    QWidget* focused = QApplication::focusWidget();
-    if (focused == nullptr || !focused->isVisible()) {
-        return QStringLiteral("none");
-    }
-    auto* button = qobject_cast<QPushButton*>(focused);
-    return button ? button->text() : QString::fromLatin1(focused->metaObject()->className());
-}
-
-} // namespace
-
 // What screen readers get from the dialogs, through Qt's accessibility interfaces and the
 // events its bridge would send them.
 // The texts of the labels under an object that stand alone, as screen readers gather them to

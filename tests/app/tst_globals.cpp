@@ -4,10 +4,9 @@
 #include "app/frmMain.h"
 #include "game/clsGame.h"
 #include "support/Fakes.h"
+#include "support/Widgets.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QMenuBar>
 #include <QTest>
 #include <QTimer>
 
@@ -31,13 +30,7 @@ private slots:
 
         QTimer::singleShot(0, window, [window] {
             QTest::mouseClick(window->Canvas(), Qt::LeftButton, Qt::NoModifier, QPoint(400, 200));
-            for (QAction* menu : window->menuBar()->actions()) {
-                for (QAction* entry : menu->menu()->actions()) {
-                    if (entry->text() == QLatin1String("E&xit")) {
-                        entry->trigger();
-                    }
-                }
-            }
+            MenuEntry(window->menuBar(), QStringLiteral("E&xit"))->trigger();
         });
         QCOMPARE(QApplication::exec(), 0); // returns once the program has ended
         QVERIFY(Globals::gclsStatistics == nullptr);

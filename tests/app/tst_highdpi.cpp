@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr QRgb kWhite = RGB(255, 255, 255);
-
 bool InsideAny(QPoint p, const QList<QRect>& rects) {
     for (const QRect& r : rects) {
         if (r.contains(p)) {
@@ -27,11 +25,7 @@ bool UniformBlock(const QImage& image, int x, int y) {
 
 // Plays the same few turns on a surface of the given ratio.
 void Play(GameHarness& h) {
-    QStringList layout(10, QStringLiteral(".........."));
-    layout[0] = QStringLiteral("2.........");
-    layout[2] = QStringLiteral("....3...5.");
-    layout[6] = QStringLiteral(".2222.....");
-    h.Start(layout);
+    h.Start(BoardWith({{1, "2........."}, {3, "....3...5."}, {7, ".2222....."}}));
     h.probe().NextColours() = {0, 4, 6};
     h.Press(9, 3);
     h.Press(9, 4); // three new pieces follow
@@ -139,8 +133,8 @@ private slots:
             for (int x = cell.left() - 6; x <= cell.right() + 6; ++x) {
                 const QRgb pixel = framed.pixel(x, top + y);
                 const bool inside = cell.adjusted(1, 1, -1, -1).contains(x, y);
-                frame += pixel == qRgb(255, 255, 0);
-                QVERIFY(pixel == surface.pixel(x, y) || (!inside && pixel == qRgb(255, 255, 0)));
+                frame += pixel == kCursor;
+                QVERIFY(pixel == surface.pixel(x, y) || (!inside && pixel == kCursor));
             }
         }
         QVERIFY(frame >= 4 * 30 * ratio * 2); // at least two device pixels wide all round

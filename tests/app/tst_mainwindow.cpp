@@ -1,4 +1,5 @@
 #include "support/Guards.h"
+#include "support/Pixels.h"
 #include "support/WindowHarness.h"
 
 #include "app/TitleBar.h"
@@ -28,14 +29,6 @@ struct NameStep {
 Q_DECLARE_METATYPE(NameStep)
 
 namespace {
-
-void StoreScores(const QList<int>& scores) {
-    int rank = 1;
-    for (int score : scores) {
-        IsolatedSettings::WriteRow(rank, QStringLiteral("P%1").arg(rank), QString::number(score));
-        ++rank;
-    }
-}
 
 // Brings the game to its end with the given score: the piece on cell 99 moves to 100, and the
 // new pieces fill the last two cells.
@@ -78,11 +71,6 @@ void DriveNameDialog(QList<NameStep> steps, QStringList* selections) {
             DriveNameDialog(steps, selections);
         }
     });
-}
-
-// Whether the 30 × 30 pixels at a point of the surface are the given piece image.
-bool Shows(const QImage& surface, QPoint at, const QImage& piece) {
-    return surface.copy(QRect(at, QSize(30, 30))) == piece;
 }
 
 QPoint CellCorner(int32_t index) {
@@ -134,10 +122,7 @@ private slots:
         };
         QList<QRect> placed;
         for (const auto& [text, at] : labels) {
-            QLabel* label = nullptr;
-            for (auto* candidate : w.Canvas()->findChildren<QLabel*>()) {
-                label = candidate->text() == text ? candidate : label;
-            }
+            QLabel* label = WithText<QLabel>(w.Canvas(), text);
             QVERIFY2(label != nullptr, qPrintable(text));
             QCOMPARE(label->pos(), at);
             QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 255));
@@ -187,9 +172,7 @@ private slots:
     void anyButtonPlays() {
         QFETCH(Qt::MouseButton, button);
         WindowHarness h;
-        QStringList layout(10, QStringLiteral(".........."));
-        layout[4] = QStringLiteral("....3.....");
-        LayOut(h.probe().Board(), layout);
+        LayOut(h.probe().Board(), BoardWith({{5, "....3....."}}));
         h.probe().Board().BuildRoutes();
         h.Click(5, 5, button);
         QCOMPARE(h.probe().Board().GetSelectedPieceIndex(), CellIndex(5, 5));
@@ -207,9 +190,7 @@ private slots:
 
     void doubleClickActsOnce() {
         WindowHarness h;
-        QStringList layout(10, QStringLiteral(".........."));
-        layout[0] = QStringLiteral("2.........");
-        LayOut(h.probe().Board(), layout);
+        LayOut(h.probe().Board(), BoardWith({{1, "2........."}}));
         // The window system reports a double click as a press, a release, a double-click
         // event in place of the second press, and a release.
         QWidget* canvas = h.window->Canvas();
@@ -224,47 +205,42 @@ private slots:
         QCOMPARE(h.sound.played.count(QStringLiteral("select.wav")), 1);
     }
 
-    void soundEntryTogglesAndStores() {
-        WindowHarness h;
-        QAction* sound = h.Action(QStringLiteral("&Sound"));
-        QVERIFY(sound->isCheckable());
-        QCOMPARE(sound->isChecked(), true);
-        sound->trigger();
-        QCOMPARE(sound->isChecked(), false);
-        QCOMPARE(h.window->Game().Sounds(), false);
-        QCOMPARE(IsolatedSettings::Read(QStringLiteral("Options/Sounds")).toString(),
-                 QStringLiteral("off"));
-        sound->trigger();
-        QCOMPARE(sound->isChecked(), true);
-        QCOMPARE(IsolatedSettings::Read(QStringLiteral("Options/Sounds")).toString(),
-                 QStringLiteral("on"));
-    }
-
-    void soundEntryStartsFromTheStoredOption() {
-        WindowHarness h(false);
-        QCOMPARE(h.Action(QStringLiteral("&Sound"))->isChecked(), false);
-    }
-
-    void shapesEntryTogglesAndStores_data() {
+    // Each option of the Game menu turns over and back and is stored each time; a choice that
+    // cannot be stored holds for the session. Only the shapes change the picture.
+    void optionEntryTogglesAndStores_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("initially");
+        QTest::addColumn<QStringList>("stored"); // once turned over, then back
         QTest::addColumn<bool>("writable");
-        QTest::newRow("store writable") << true;
-        QTest::newRow("store read-only") << false;
+        const QStringList sounds{QStringLiteral("off"), QStringLiteral("on")};
+        const QStringList shapes{QStringLiteral("True"), QStringLiteral("False")};
+        QTest::newRow("Sound") << "&Sound"
+                               << "Options/Sounds" << true << sounds << true;
+        QTest::newRow("Sound, store read-only") << "&Sound"
+                                                << "Options/Sounds" << true << sounds << false;
+        QTest::newRow("Shapes") << "Sh&apes"
+                                << "Options/Shapes" << false << shapes << true;
+        QTest::newRow("Shapes, store read-only") << "Sh&apes"
+                                                 << "Options/Shapes" << false << shapes << false;
     }
-    // A choice that cannot be stored holds for the session, as the sound option's does.
-    void shapesEntryTogglesAndStores() {
+    void optionEntryTogglesAndStores() {
+        QFETCH(QString, entry);
+        QFETCH(QString, key);
+        QFETCH(bool, initially);
+        QFETCH(QStringList, stored);
         QFETCH(bool, writable);
+        const bool sound = entry == QLatin1String("&Sound");
         WindowHarness h;
-        QAction* shapes = h.Action(QStringLiteral("Sh&apes"));
+        QAction* option = h.Action(entry);
         const QList<QAction*> entries = h.window->menuBar()->actions().first()->menu()->actions();
-        QCOMPARE(entries.indexOf(shapes), entries.indexOf(h.Action(QStringLiteral("&Sound"))) + 1);
-        QVERIFY(shapes->isCheckable());
-        QCOMPARE(shapes->isChecked(), false);
+        QCOMPARE(entries.indexOf(h.Action(QStringLiteral("Sh&apes"))),
+                 entries.indexOf(h.Action(QStringLiteral("&Sound"))) + 1);
+        QVERIFY(option->isCheckable());
+        QCOMPARE(option->isChecked(), initially);
 
         // Two balls of every colour and one selected; a score, and the next colours.
-        QStringList layout(10, QStringLiteral(".........."));
-        layout[1] = QStringLiteral(".0123456..");
-        layout[6] = QStringLiteral("..6543210.");
-        LayOut(h.probe().Board(), layout);
+        LayOut(h.probe().Board(), BoardWith({{2, ".0123456.."}, {7, "..6543210."}}));
         h.probe().Board().BuildRoutes();
         h.probe().SetScore(120);
         h.probe().NextColours() = {4, 5, 6};
@@ -278,64 +254,73 @@ private slots:
             h.settings.MakeReadOnly();
             user.emplace();
         }
-        const QString stored = QStringLiteral("Options/Shapes");
+        const QString before = IsolatedSettings::Read(key).toString();
+        const QPoint selected = CellCorner(CellIndex(5, 7)) + QPoint(15, 15);
 
-        shapes->trigger();
-        QCOMPARE(shapes->isChecked(), true);
-        QCOMPARE(h.window->Game().Shapes(), true);
-        QCOMPARE(IsolatedSettings::Read(stored).toString(),
-                 writable ? QStringLiteral("True") : QString());
-        ExpectBalls(h, true);
-        QVERIFY(h.window->Surface().Image() != plain);
-        QCOMPARE(h.Facts(), facts); // selection, scores and all stay
-        QCOMPARE(h.window->Canvas()->grab().toImage().pixel(CellCorner(CellIndex(5, 7)) +
-                                                            QPoint(15, 15)),
-                 h.window->Surface().Image().pixel(CellCorner(CellIndex(5, 7)) + QPoint(15, 15)));
-
-        shapes->trigger();
-        QCOMPARE(shapes->isChecked(), false);
-        QCOMPARE(h.window->Game().Shapes(), false);
-        QCOMPARE(IsolatedSettings::Read(stored).toString(),
-                 writable ? QStringLiteral("False") : QString());
-        QCOMPARE(h.window->Surface().Image(), plain); // every pixel as before
-        QCOMPARE(h.Facts(), facts);
+        for (int turn = 0; turn < 2; ++turn) {
+            const bool on = initially == (turn == 1);
+            option->trigger();
+            QCOMPARE(option->isChecked(), on);
+            QCOMPARE(h.window->Game().Sounds(), sound ? on : true);
+            QCOMPARE(h.window->Game().Shapes(), sound ? false : on);
+            QCOMPARE(IsolatedSettings::Read(key).toString(), writable ? stored[turn] : before);
+            ExpectBalls(h, !sound && on);
+            QCOMPARE(h.window->Surface().Image() == plain, sound || !on); // back, every pixel
+            QCOMPARE(h.Facts(), facts); // selection, scores and all stay
+            QCOMPARE(h.window->Canvas()->grab().toImage().pixel(selected),
+                     h.window->Surface().Image().pixel(selected));
+        }
     }
 
-    void shapesStartFromTheStoredOption_data() {
+    void optionsStartFromTheStore_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("key");
         QTest::addColumn<QVariant>("stored"); // nothing: no value stored
         QTest::addColumn<bool>("on");
-        QTest::newRow("nothing stored") << QVariant() << false;
-        QTest::newRow("True") << QVariant(QStringLiteral("True")) << true;
-        QTest::newRow("true") << QVariant(QStringLiteral("true")) << true;
-        QTest::newRow("False") << QVariant(QStringLiteral("False")) << false;
-        QTest::newRow("empty") << QVariant(QStringLiteral("")) << false;
-        QTest::newRow("other text") << QVariant(QStringLiteral("on")) << false;
-        QTest::newRow("padded") << QVariant(QStringLiteral(" True")) << false;
-        QTest::newRow("a list") << QVariant(
-                                       QStringList{QStringLiteral("True"), QStringLiteral("True")})
-                                << false;
+        const QString sound = QStringLiteral("&Sound");
+        const QString sounds = QStringLiteral("Options/Sounds");
+        const QString shapes = QStringLiteral("Sh&apes");
+        const QString key = QStringLiteral("Options/Shapes");
+        QTest::newRow("Sound, nothing stored") << sound << sounds << QVariant() << true;
+        QTest::newRow("Sound, off") << sound << sounds << QVariant(QStringLiteral("off")) << false;
+        QTest::newRow("Shapes, nothing stored") << shapes << key << QVariant() << false;
+        QTest::newRow("Shapes, True") << shapes << key << QVariant(QStringLiteral("True")) << true;
+        QTest::newRow("Shapes, true") << shapes << key << QVariant(QStringLiteral("true")) << true;
+        QTest::newRow("Shapes, False")
+            << shapes << key << QVariant(QStringLiteral("False")) << false;
+        QTest::newRow("Shapes, empty") << shapes << key << QVariant(QStringLiteral("")) << false;
+        QTest::newRow("Shapes, other text")
+            << shapes << key << QVariant(QStringLiteral("on")) << false;
+        QTest::newRow("Shapes, padded")
+            << shapes << key << QVariant(QStringLiteral(" True")) << false;
+        QTest::newRow("Shapes, a list")
+            << shapes << key
+            << QVariant(QStringList{QStringLiteral("True"), QStringLiteral("True")}) << false;
     }
     // What the entry chose last time, as a new start finds it.
-    void shapesStartFromTheStoredOption() {
+    void optionsStartFromTheStore() {
+        QFETCH(QString, entry);
+        QFETCH(QString, key);
         QFETCH(QVariant, stored);
         QFETCH(bool, on);
+        const bool sound = entry == QLatin1String("&Sound");
         WindowHarness h;
-        h.Action(QStringLiteral("Sh&apes"))->trigger(); // stores "True"
+        h.Action(entry)->trigger(); // stores its choice
         QSettings store(QStringLiteral("Hollenby Ltd"), QStringLiteral("Orbet"));
-        store.remove(QStringLiteral("Options/Shapes"));
+        store.remove(key);
         if (stored.isValid()) {
-            store.setValue(QStringLiteral("Options/Shapes"), stored);
+            store.setValue(key, stored);
         }
         store.sync();
         h.Restart();
-        QCOMPARE(h.Action(QStringLiteral("Sh&apes"))->isChecked(), on);
-        QCOMPARE(h.window->Game().Shapes(), on);
-        ExpectBalls(h, on);
+        QCOMPARE(h.Action(entry)->isChecked(), on);
+        QCOMPARE(sound ? h.window->Game().Sounds() : h.window->Game().Shapes(), on);
+        ExpectBalls(h, !sound && on);
     }
 
     void newStartsAFreshBoard() {
         WindowHarness h;
-        StoreScores({700});
+        IsolatedSettings::WriteScores({700});
         LayOut(h.probe().Board(), RunFree(60));
         h.probe().SetScore(120);
         h.Action(QStringLiteral("&New"))->trigger();
@@ -411,7 +396,7 @@ private slots:
         QFETCH(QString, recordedName);
         QFETCH(int, rank);
         WindowHarness h;
-        StoreScores(stored);
+        IsolatedSettings::WriteScores(stored);
         h.answers = answers;
         QStringList selections;
         DriveNameDialog(steps, &selections);
@@ -464,7 +449,7 @@ private slots:
 
     void unsavedScoreIsToldOnce() {
         WindowHarness h;
-        StoreScores({500});
+        IsolatedSettings::WriteScores({500});
         h.settings.MakeReadOnly();
         const AsOrdinaryUser user;
         h.answers = {IDYES};
@@ -621,9 +606,7 @@ private slots:
 
     void closeDuringAMoveWaitsForIt() {
         WindowHarness h;
-        QStringList layout(10, QStringLiteral(".........."));
-        layout[0] = QStringLiteral("4.........");
-        LayOut(h.probe().Board(), layout);
+        LayOut(h.probe().Board(), BoardWith({{1, "4........."}}));
         h.probe().Board().BuildRoutes();
         QSignalSpy unloaded(h.window.get(), &frmMain::Unloaded);
         h.Click(1, 1);

@@ -16,8 +16,6 @@ namespace {
 
 enum class Told { All, Geometry, LogicalDpi, PhysicalDpi };
 
-constexpr QRgb kCursor = qRgb(255, 255, 0);
-
 // Two screens side by side, each with its own scale, as the offscreen platform takes them:
 // "one", where windows open, and "two" to its right. A screen whose scale changes keeps its name.
 void SetScreens(qreal one, qreal two) {

@@ -8,26 +8,11 @@
 
 namespace {
 
-constexpr QRgb kBlack = RGB(0, 0, 0);
 constexpr QRgb kPanel = RGB(218, 240, 240);
 constexpr QRgb kGrid = RGB(190, 190, 190);
 
-const QStringList kEmpty(10, QStringLiteral(".........."));
-
-bool SameImage(const QImage& a, const QImage& b, const QRect& within) {
-    for (int y = within.top(); y <= within.bottom(); ++y) {
-        for (int x = within.left(); x <= within.right(); ++x) {
-            if (a.pixel(x, y) != b.pixel(x, y)) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
 bool ShowsImage(const OffscreenSurface& surface, int32_t x, int32_t y, int32_t image) {
-    const QImage& piece = surface.picPiece(image).Image();
-    return SameImage(surface.Image().copy(x, y, 30, 30), piece, QRect(0, 0, 30, 30));
+    return Shows(surface.Image(), QPoint(x, y), surface.picPiece(image).Image());
 }
 
 bool FilledWith(const OffscreenSurface& surface, const QRect& rect, QRgb colour) {
@@ -90,15 +75,9 @@ private slots:
     void newGameSetsUpTheBoard() {
         GameHarness h;
         IsolatedSettings::Write(QStringLiteral("Orbet Score/1"), QStringLiteral("350"));
-        for (int32_t c : {2, 4, 6}) {
-            h.random.PushColour(c);
-        }
-        for (int32_t cell : {5, 50, 5, 99}) { // the second 5 is taken: drawn again
-            h.random.PushCell(cell);
-        }
-        for (int32_t c : {1, 1, 3}) {
-            h.random.PushColour(c);
-        }
+        h.random.PushColours({2, 4, 6});
+        h.random.PushCells({5, 50, 5, 99}); // the second 5 is taken: drawn again
+        h.random.PushColours({1, 1, 3});
         h.game->NewGame(h.surface);
         QVERIFY(h.random.Exhausted());
 
@@ -176,20 +155,15 @@ private slots:
         QFETCH(int, populatedAfter);
         QFETCH(QStringList, sounds);
         GameHarness h;
-        QStringList layout = kEmpty;
-        layout[0] = QStringLiteral("13........");
-        layout[1] = QStringLiteral("3.........");
-        layout[3] = QStringLiteral("....0.....");
-        layout[9] = QStringLiteral(".........6");
+        const QStringList layout = BoardWith(
+            {{1, "13........"}, {2, "3........."}, {4, "....0....."}, {10, ".........6"}});
         h.Start(layout);
         if (selectedBefore != 0) {
             h.probe().Board().Item(selectedBefore)->setSelected(true);
             h.probe().Board().Item(selectedBefore)->Draw(h.surface);
         }
         h.probe().NextColours() = {5, 5, 5};
-        for (int32_t cell : {81, 82, 83}) {
-            h.random.PushCell(cell);
-        }
+        h.random.PushCells({81, 82, 83});
         const int32_t refreshes = h.surface.RefreshCount();
 
         h.game->DoMove(static_cast<float>(press.x()), static_cast<float>(press.y()));
@@ -208,13 +182,9 @@ private slots:
 
     void movedPieceArrives() {
         GameHarness h;
-        QStringList layout = kEmpty;
-        layout[3] = QStringLiteral("....4.....");
-        h.Start(layout);
+        h.Start(BoardWith({{4, "....4....."}}));
         h.probe().NextColours() = {0, 1, 2};
-        for (int32_t cell : {81, 82, 83}) {
-            h.random.PushCell(cell);
-        }
+        h.random.PushCells({81, 82, 83});
         h.Press(5, 4);
         h.Press(9, 10);
         QCOMPARE(h.Cell(5, 4).Populated(), false);
@@ -228,9 +198,7 @@ private slots:
 
     void samePieceThreeTimes() {
         GameHarness h;
-        QStringList layout = kEmpty;
-        layout[4] = QStringLiteral(".....2....");
-        h.Start(layout);
+        h.Start(BoardWith({{5, ".....2...."}}));
         h.Press(6, 5);
         h.Press(6, 5);
         QCOMPARE(h.probe().Board().SelectedPieceCount(), 0);
@@ -242,10 +210,7 @@ private slots:
 
     void moveThatCompletesARunAddsNothing() {
         GameHarness h;
-        QStringList layout = kEmpty;
-        layout[5] = QStringLiteral("0000.....3");
-        layout[7] = QStringLiteral("....0.....");
-        h.Start(layout);
+        h.Start(BoardWith({{6, "0000.....3"}, {8, "....0....."}}));
         h.probe().NextColours() = {1, 2, 3};
         h.Press(5, 8);
         h.Press(5, 6);
@@ -266,75 +231,70 @@ private slots:
     void runsAreFoundInEveryDirection_data() {
         QTest::addColumn<QStringList>("layout");
         QTest::addColumn<int>("removed");
-        auto board = [](std::initializer_list<std::pair<int, QString>> rows) {
-            QStringList layout = kEmpty;
-            for (const auto& [row, text] : rows) {
-                layout[row - 1] = text;
-            }
-            return layout;
-        };
-        QTest::newRow("column, rows 6 to 10") << board({{6, "0........."},
-                                                        {7, "0........."},
-                                                        {8, "0........."},
-                                                        {9, "0........."},
-                                                        {10, "0........."}})
+        QTest::newRow("column, rows 6 to 10") << BoardWith({{6, "0........."},
+                                                            {7, "0........."},
+                                                            {8, "0........."},
+                                                            {9, "0........."},
+                                                            {10, "0........."}})
                                               << 5;
-        QTest::newRow("indices wrapping into the next column") << board({{8, "0........."},
-                                                                         {9, "0........."},
-                                                                         {10, "0........."},
-                                                                         {1, ".0........"},
-                                                                         {2, ".0........"}})
+        QTest::newRow("indices wrapping into the next column") << BoardWith({{8, "0........."},
+                                                                             {9, "0........."},
+                                                                             {10, "0........."},
+                                                                             {1, ".0........"},
+                                                                             {2, ".0........"}})
                                                                << 0;
-        QTest::newRow("four in a row") << board({{3, "...1111..."}}) << 0;
-        QTest::newRow("broken by another colour") << board({{3, "..1121111."}}) << 0;
-        QTest::newRow("whole row of ten") << board({{10, "6666666666"}}) << 10;
-        QTest::newRow("six in a column, last column") << board({{1, ".........5"},
-                                                                {2, ".........5"},
-                                                                {3, ".........5"},
-                                                                {4, ".........5"},
-                                                                {5, ".........5"},
-                                                                {6, ".........5"}})
+        QTest::newRow("four in a row") << BoardWith({{3, "...1111..."}}) << 0;
+        QTest::newRow("broken by another colour") << BoardWith({{3, "..1121111."}}) << 0;
+        QTest::newRow("whole row of ten") << BoardWith({{10, "6666666666"}}) << 10;
+        QTest::newRow("six in a column, last column") << BoardWith({{1, ".........5"},
+                                                                    {2, ".........5"},
+                                                                    {3, ".........5"},
+                                                                    {4, ".........5"},
+                                                                    {5, ".........5"},
+                                                                    {6, ".........5"}})
                                                       << 6;
-        QTest::newRow("down-left from the top-right corner") << board({{1, ".........4"},
-                                                                       {2, "........4."},
-                                                                       {3, ".......4.."},
-                                                                       {4, "......4..."},
-                                                                       {5, ".....4...."}})
+        QTest::newRow("down-left from the top-right corner") << BoardWith({{1, ".........4"},
+                                                                           {2, "........4."},
+                                                                           {3, ".......4.."},
+                                                                           {4, "......4..."},
+                                                                           {5, ".....4...."}})
                                                              << 5;
-        QTest::newRow("down-left from column 5") << board({{1, "....1....."},
-                                                           {2, "...1......"},
-                                                           {3, "..1......."},
-                                                           {4, ".1........"},
-                                                           {5, "1........."}})
+        QTest::newRow("down-left from column 5") << BoardWith({{1, "....1....."},
+                                                               {2, "...1......"},
+                                                               {3, "..1......."},
+                                                               {4, ".1........"},
+                                                               {5, "1........."}})
                                                  << 5;
-        QTest::newRow("down-left into the bottom row") << board({{6, ".........4"},
-                                                                 {7, "........4."},
-                                                                 {8, ".......4.."},
-                                                                 {9, "......4..."},
-                                                                 {10, ".....4...."}})
+        QTest::newRow("down-left into the bottom row") << BoardWith({{6, ".........4"},
+                                                                     {7, "........4."},
+                                                                     {8, ".......4.."},
+                                                                     {9, "......4..."},
+                                                                     {10, ".....4...."}})
                                                        << 5;
-        QTest::newRow("down-right into the bottom-left corner") << board({{6, "2........."},
-                                                                          {7, ".2........"},
-                                                                          {8, "..2......."},
-                                                                          {9, "...2......"},
-                                                                          {10, "....2....."}})
+        QTest::newRow("down-right into the bottom-left corner") << BoardWith({{6, "2........."},
+                                                                              {7, ".2........"},
+                                                                              {8, "..2......."},
+                                                                              {9, "...2......"},
+                                                                              {10, "....2....."}})
                                                                 << 5;
-        QTest::newRow("down-right ending in the bottom-right corner") << board({{6, ".....3...."},
-                                                                                {7, "......3..."},
-                                                                                {8, ".......3.."},
-                                                                                {9, "........3."},
-                                                                                {10, ".........3"}})
-                                                                      << 5;
-        QTest::newRow("cross sharing its middle") << board({{3, "..2......."},
-                                                            {4, "..2......."},
-                                                            {5, "22222....."},
-                                                            {6, "..2......."},
-                                                            {7, "..2......."}})
+        QTest::newRow("down-right ending in the bottom-right corner")
+            << BoardWith({{6, ".....3...."},
+                          {7, "......3..."},
+                          {8, ".......3.."},
+                          {9, "........3."},
+                          {10, ".........3"}})
+            << 5;
+        QTest::newRow("cross sharing its middle") << BoardWith({{3, "..2......."},
+                                                                {4, "..2......."},
+                                                                {5, "22222....."},
+                                                                {6, "..2......."},
+                                                                {7, "..2......."}})
                                                   << 9;
         QTest::newRow("two colours at once")
-            << board({{1, "11111....."}, {10, ".....00000"}}) << 10;
+            << BoardWith({{1, "11111....."}, {10, ".....00000"}}) << 10;
         QTest::newRow("four on a diagonal")
-            << board({{1, "5........."}, {2, ".5........"}, {3, "..5......."}, {4, "...5......"}})
+            << BoardWith(
+                   {{1, "5........."}, {2, ".5........"}, {3, "..5......."}, {4, "...5......"}})
             << 0;
     }
     void runsAreFoundInEveryDirection() {
@@ -366,9 +326,7 @@ private slots:
 
     void removalIsSilentWithSoundsOff() {
         GameHarness h(false);
-        QStringList layout = kEmpty;
-        layout[0] = QStringLiteral("11111.....");
-        h.Start(layout);
+        h.Start(BoardWith({{1, "11111....."}}));
         QVERIFY(h.probe().RemoveRuns());
         QVERIFY(h.sound.played.isEmpty());
     }
@@ -446,7 +404,7 @@ private slots:
         // Nothing of the finished board is left on screen: repainting changes no pixel.
         const QImage shown = h.surface.Image().copy();
         h.probe().DrawBoard();
-        QVERIFY(SameImage(shown, h.surface.Image(), QRect(0, 0, CLIENT_WIDTH, CLIENT_HEIGHT)));
+        QCOMPARE(h.surface.Image(), shown);
     }
 
     void gameAreaIsPainted() {
@@ -474,10 +432,7 @@ private slots:
         QVERIFY(image.pixel(32, 33) == kGrid && image.pixel(33, 32) == kGrid);
 
         // Sunken board edge: darker on the top and left than on the bottom and right.
-        auto brightness = [&](int x, int y) {
-            const QRgb c = image.pixel(x, y);
-            return qRed(c) + qGreen(c) + qBlue(c);
-        };
+        auto brightness = [&](int x, int y) { return Brightness(image.pixel(x, y)); };
         QVERIFY(brightness(100, 0) < brightness(100, 338)); // row 339 lies outside the window
         QVERIFY(brightness(0, 100) < brightness(339, 100));
         QVERIFY(image.pixel(2, 100) == kBlack);
@@ -512,11 +467,11 @@ private slots:
 
     void paintingDependsOnlyOnTheCells() {
         GameHarness h;
-        h.Start(kEmpty);
+        h.Start(kEmptyBoard);
         h.probe().DrawBoard();
         const QImage empty = h.surface.Image().copy();
         h.probe().DrawBoard();
-        QVERIFY(SameImage(empty, h.surface.Image(), QRect(0, 0, CLIENT_WIDTH, CLIENT_HEIGHT)));
+        QCOMPARE(h.surface.Image(), empty);
 
         LayOut(h.probe().Board(), RunFree());
         h.probe().DrawBoard();

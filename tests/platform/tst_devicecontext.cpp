@@ -1,12 +1,10 @@
 #include "platform/DeviceContext.h"
+#include "support/Pixels.h"
 
 #include <QImage>
 #include <QTest>
 
 namespace {
-
-constexpr QRgb kBlack = RGB(0, 0, 0);
-constexpr QRgb kWhite = RGB(255, 255, 255);
 
 QImage Blank(int width, int height, qreal ratio = 1.0) {
     QImage image(qRound(width * ratio), qRound(height * ratio), QImage::Format_RGB32);
@@ -32,10 +30,6 @@ Coverage CoverageOf(const QImage& image, QRgb colour) {
         }
     }
     return c;
-}
-
-int Brightness(QRgb c) {
-    return qRed(c) + qGreen(c) + qBlue(c);
 }
 
 } // namespace

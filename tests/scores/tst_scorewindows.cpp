@@ -3,6 +3,7 @@
 #include "scores/frmNameInput.h"
 #include "scores/frmStatistics.h"
 #include "support/Fakes.h"
+#include "support/Widgets.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -30,10 +31,7 @@ private slots:
         frmNameInput dialog(statistics, nullptr);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("High Score Entry"));
         QCOMPARE(dialog.size(), QSize(327, 71));
-        QPushButton* button = nullptr;
-        for (auto* candidate : dialog.findChildren<QPushButton*>()) {
-            button = candidate->text() == caption ? candidate : button;
-        }
+        QPushButton* button = WithText<QPushButton>(&dialog, caption);
         QVERIFY(button != nullptr);
         QCOMPARE(button->geometry(), geometry);
         QCOMPARE(button->isDefault(), caption == QLatin1String("&OK"));
@@ -65,11 +63,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         QStringList order;
         for (int i = 0; i < 4; ++i) {
-            QWidget* focused = QApplication::focusWidget();
-            auto* button = qobject_cast<QPushButton*>(focused);
-            order << (button ? button->text()
-                             : QString::fromLatin1(focused->metaObject()->className()));
-            QTest::keyClick(focused, Qt::Key_Tab);
+            order << FocusName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
         QCOMPARE(order, (QStringList{"QLineEdit", "&Cancel", "&OK", "QLineEdit"}));
     }
@@ -145,10 +140,7 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
         }
         QCOMPARE(window.grab(rows->geometry()).toImage(), without);
-        QLabel* player = nullptr;
-        for (QLabel* label : window.findChildren<QLabel*>()) {
-            player = label->text() == QLatin1String("Ann") ? label : player;
-        }
+        QLabel* player = WithText<QLabel>(&window, QStringLiteral("Ann"));
         QVERIFY(player != nullptr);
         QCOMPARE(window.childAt(player->geometry().center()), player);
     }

@@ -207,9 +207,7 @@ private slots:
         QFETCH(int, score);
         QFETCH(QStringList, written);
         IsolatedSettings settings;
-        for (int r = 1; r <= stored.size(); ++r) {
-            IsolatedSettings::WriteRow(r, QStringLiteral("P%1").arg(r), stored[r - 1]);
-        }
+        IsolatedSettings::WriteScores(stored);
         clsStatistics statistics;
         const int32_t rank = statistics.RankOf(score);
         QVERIFY(statistics.AddStatistic(QStringLiteral("N"), score));

@@ -5,6 +5,21 @@
 
 #include <QStringList>
 
+#include <initializer_list>
+#include <utility>
+
+// A board with no piece on it, to lay a few out on.
+inline const QStringList kEmptyBoard(10, QStringLiteral(".........."));
+
+// An empty board but for the rows given, by their number from 1.
+inline QStringList BoardWith(std::initializer_list<std::pair<int, QString>> rows) {
+    QStringList layout = kEmptyBoard;
+    for (const auto& [row, text] : rows) {
+        layout[row - 1] = text;
+    }
+    return layout;
+}
+
 // Fills a board the way a new game does: column by column, top to bottom.
 inline void BuildStandardBoard(colPieces& board) {
     for (int32_t i = 0; i < 10; ++i) {

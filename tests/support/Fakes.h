@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include <deque>
+#include <initializer_list>
 #include <random>
 
 // Hands out the fractions it was given, then carries on with a seeded sequence.
@@ -20,6 +21,16 @@ public:
     void Push(double fraction) { mScript.push_back(fraction); }
     void PushColour(int32_t colour) { Push((colour + 0.5) / 7.0); }
     void PushCell(int32_t index) { Push((index - 0.5) / 100.0); }
+    void PushColours(std::initializer_list<int32_t> colours) {
+        for (const int32_t colour : colours) {
+            PushColour(colour);
+        }
+    }
+    void PushCells(std::initializer_list<int32_t> cells) {
+        for (const int32_t cell : cells) {
+            PushCell(cell);
+        }
+    }
     bool Exhausted() const { return mScript.empty(); }
     double Rnd() override {
         if (mScript.empty()) {
@@ -67,6 +78,12 @@ public:
     static void WriteRow(int rank, const QString& name, const QString& score) {
         Write(QStringLiteral("Orbet Name/%1").arg(rank), name);
         Write(QStringLiteral("Orbet Score/%1").arg(rank), score);
+    }
+    // High Score rows for players P1, P2... from rank 1 on, with these scores.
+    template <typename Score = int> static void WriteScores(const QList<Score>& scores) {
+        for (qsizetype i = 0; i < scores.size(); ++i) {
+            WriteRow(int(i + 1), QStringLiteral("P%1").arg(i + 1), QVariant(scores[i]).toString());
+        }
     }
     static QVariant Read(const QString& key) {
         return QSettings(QStringLiteral("Hollenby Ltd"), QStringLiteral("Orbet")).value(key);

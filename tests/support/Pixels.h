@@ -9,12 +9,26 @@
 
 #include <optional>
 
+constexpr QRgb kBlack = RGB(0, 0, 0);
+constexpr QRgb kWhite = RGB(255, 255, 255);
+// The keyboard cursor's frame.
+constexpr QRgb kCursor = qRgb(255, 255, 0);
+
+inline int Brightness(QRgb c) {
+    return qRed(c) + qGreen(c) + qBlue(c);
+}
+
+// Whether an image shows a smaller one, its top-left corner at a point.
+inline bool Shows(const QImage& image, QPoint at, const QImage& part) {
+    return image.copy(QRect(at, part.size())) == part;
+}
+
 // The box around the white pixels inside a rectangle: where drawn text stands.
 inline QRect WhiteBox(const QImage& image, const QRect& within) {
     QRect box;
     for (int y = within.top(); y <= within.bottom(); ++y) {
         for (int x = within.left(); x <= within.right(); ++x) {
-            if (image.pixel(x, y) == RGB(255, 255, 255)) {
+            if (image.pixel(x, y) == kWhite) {
                 box = box.united(QRect(x, y, 1, 1));
             }
         }

@@ -6,12 +6,12 @@
 #include "app/frmMain.h"
 #include "platform/MessageBox.h"
 #include "support/GameProbe.h"
+#include "support/Widgets.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
-#include <QMenuBar>
+#include <QKeyEvent>
 #include <QTest>
 #include <QTimer>
 
@@ -48,22 +48,24 @@ struct WindowHarness {
     // What the game shows, as screen readers are told it.
     GameFacts Facts() const { return window->Facts(); }
 
-    QAction* Action(const QString& text) const {
-        for (QAction* menu : window->menuBar()->actions()) {
-            for (QAction* entry : menu->menu()->actions()) {
-                if (entry->text() == text) {
-                    return entry;
-                }
-            }
-        }
-        return nullptr;
-    }
+    QAction* Action(const QString& text) const { return MenuEntry(window->menuBar(), text); }
 
     QPoint CellCentre(int32_t col, int32_t row) const {
         return QPoint((col - 1) * 34 + 17, (row - 1) * 34 + 17);
     }
     void Click(int32_t col, int32_t row, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseClick(window->Canvas(), button, Qt::NoModifier, CellCentre(col, row));
+    }
+    // Keys pressed and let go on the game area, as a player without a mouse does.
+    void Keys(const QList<Qt::Key>& keys) {
+        for (const Qt::Key key : keys) {
+            QTest::keyClick(window->Canvas(), key);
+        }
+    }
+    // A key as the window system delivers it, held down (repeated) or not.
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool repeated = false) {
+        QKeyEvent press(QEvent::KeyPress, key, modifiers, QString(), repeated);
+        QApplication::sendEvent(window->Canvas(), &press);
     }
 
     // Runs an action once the next modal window is up, from inside its event loop. A modal
