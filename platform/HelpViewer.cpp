@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "platform/HelpBrowser.h"
+#include "platform/Isolated.h"
 
 #include <QFileInfo>
 #include <QPointer>
@@ -43,7 +44,7 @@ void HtmlHelp(QWidget* window, const QString& file, const QString& topic) {
         viewer->setWindowTitle(QCoreApplication::translate("HelpViewer", "Help"));
         viewer->setPlainText(
             QCoreApplication::translate("HelpViewer", "The help file %1 could not be found.")
-                .arg(file));
+                .arg(IsolatedLeftToRight(file)));
     }
     viewer->show();
     viewer->raise();

@@ -41,9 +41,14 @@ QString Read(const QSettings& settings, const QString& section, const QString& k
     return value.canConvert<QString>() ? value.toString() : QString();
 }
 
-// Whether a settings file holds every key expected, and every plain text expected as it is. (A
-// value that was no plain text, such as the bytes of a damaged line, may read back otherwise.)
-bool ReadsBackAs(const QString& file, const QMap<QString, QVariant>& expected) {
+// Whether a settings file is whole and holds every key expected, and every plain text expected
+// as it is. (A value that was no plain text, such as the bytes of a damaged line, may read back
+// otherwise; it is whole when its line is, as every line ends with a line break.)
+bool ReadsBackAs(const QString& file, const QByteArray& contents,
+                 const QMap<QString, QVariant>& expected) {
+    if (!contents.isEmpty() && !contents.endsWith('\n')) {
+        return false; // cut off inside its last line
+    }
     const QSettings written(file, QSettings::IniFormat);
     if (written.allKeys().size() != expected.size()) {
         return false;
@@ -86,7 +91,10 @@ std::optional<QByteArray> Edited(const QString& path,
         const QSettings stored(copy, QSettings::IniFormat);
         QSettings settings(fresh, QSettings::IniFormat);
         for (const QString& key : stored.allKeys()) {
-            settings.setValue(key, stored.value(key));
+            // A key that holds no value (an "=" alone, "@Invalid()") is no setting.
+            if (const QVariant value = stored.value(key); value.isValid()) {
+                settings.setValue(key, value);
+            }
         }
         SettingsEdit access(settings);
         edit(access);
@@ -109,7 +117,7 @@ std::optional<QByteArray> Edited(const QString& path,
         return std::nullopt;
     }
     copyOfEdited.close();
-    return ReadsBackAs(check, expected) ? std::optional(contents) : std::nullopt;
+    return ReadsBackAs(check, contents, expected) ? std::optional(contents) : std::nullopt;
 }
 
 // Readers look at the file again only when its size or time has changed, so a rewrite within

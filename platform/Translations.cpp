@@ -31,6 +31,13 @@ QString Install(QCoreApplication& application) {
     Loaded().clear();
     std::unique_ptr<QTranslator> ours = Orbet();
     if (ours == nullptr) {
+        // The texts stay English, whose plural forms ("new ball:" for one) need its catalogue.
+        auto* english = new QTranslator(&application);
+        if (english->load(QStringLiteral(":/i18n/orbet_en.qm"))) {
+            QCoreApplication::installTranslator(english);
+        } else {
+            delete english;
+        }
         return {};
     }
     // As the catalogue is named (orbet_de.qm, orbet_pt_BR.qm), which the help pages follow.

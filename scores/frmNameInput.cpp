@@ -2,6 +2,7 @@
 
 #include "platform/App.h"
 #include "platform/FitToText.h"
+#include "platform/Isolated.h"
 #include "platform/MessageBox.h"
 #include "platform/RightToLeft.h"
 #include "scores/clsStatistics.h"
@@ -44,6 +45,14 @@ frmNameInput::frmNameInput(clsStatistics& statistics, QWidget* owner)
     cmdCancel->setGeometry(Twips(2760), Twips(600), Twips(975), Twips(375));
     cmdOK->setGeometry(Twips(3840), Twips(600), Twips(975), Twips(375));
     cmdOK->setDefault(true);
+    // Where the word for Cancel is longer than the button, the button grows to its left, into
+    // the empty room there, with the margins its frame needs.
+    const int needed =
+        cmdCancel->fontMetrics().horizontalAdvance(QString(cmdCancel->text()).remove('&')) + 12;
+    if (needed > cmdCancel->width()) {
+        cmdCancel->setGeometry(
+            cmdCancel->geometry().adjusted(cmdCancel->width() - needed, 0, 0, 0));
+    }
     Label1->setBuddy(txtName); // screen readers name the field by its label
     setTabOrder(txtName, cmdCancel);
     setTabOrder(cmdCancel, cmdOK);
@@ -75,7 +84,7 @@ void frmNameInput::cmdOK_Click() {
             MsgBox(this,
                    tr("Your score could not be saved.\r\n\r\nThe High Score table is "
                       "kept in\r\n%1\r\nand that file could not be written.")
-                       .arg(QDir::toNativeSeparators(mStatistics.FileName())),
+                       .arg(IsolatedLeftToRight(QDir::toNativeSeparators(mStatistics.FileName()))),
                    MB_OK | MB_ICONEXCLAMATION, App::Title());
         }
         accept();

@@ -2,6 +2,7 @@
 
 #include "platform/App.h"
 #include "platform/FitToText.h"
+#include "platform/Isolated.h"
 #include "platform/RightToLeft.h"
 #include "scores/ScoreRows.h"
 #include "scores/clsStatistics.h"
@@ -103,9 +104,10 @@ void frmStatistics::Form_Load() {
 
 QString frmStatistics::RowText(int row) const {
     const auto i = static_cast<size_t>(row);
-    // The whole name, as its tooltip has it, however narrow its column.
+    // The whole name, as its tooltip has it, however narrow its column, set apart from the rank
+    // and the score whatever direction it runs in.
     return tr("%1, %2, %3", "a High Score row read aloud: rank, player, score")
-        .arg(lblRank.at(i)->text(), mNames.at(i), lblScore.at(i)->text());
+        .arg(lblRank.at(i)->text(), Isolated(mNames.at(i)), lblScore.at(i)->text());
 }
 
 void frmStatistics::cmdOK_Click() {

@@ -222,7 +222,7 @@ The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
-        <translation>حسنًا</translation>
+        <translation>موافق</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
@@ -356,14 +356,14 @@ The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source
 in the High Score table.<byte value="xd"/>
 <byte value="xd"/>
 Do you wish to add your name to the High Score table?</source>
-        <translation>حققت نتيجة عالية تضعك في المركز %1<byte value="xd"/>
+        <translation>حققت نتيجة تضعك في المركز %1<byte value="xd"/>
 في جدول أعلى النتائج.<byte value="xd"/>
 <byte value="xd"/>
 هل تريد إضافة اسمك إلى جدول أعلى النتائج؟</translation>
     </message>
     <message>
         <source>HIGH SCORE</source>
-        <translation>نتيجة عالية</translation>
+        <translation>أعلى نتيجة</translation>
     </message>
 </context>
 <context>
@@ -382,7 +382,7 @@ Do you wish to add your name to the High Score table?</source>
     </message>
     <message>
         <source>High Score Entry</source>
-        <translation>تسجيل نتيجة عالية</translation>
+        <translation>تسجيل في أعلى النتائج</translation>
     </message>
     <message>
         <source>You did not enter a name.<byte value="xd"/>

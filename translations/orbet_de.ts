@@ -111,7 +111,7 @@ Wie man spielt, steht in der Handbuchseite orbet(6) und im Hilfe-Menü des Spiel
     </message>
     <message>
         <source>, </source>
-        <translation>, </translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>new game</source>
@@ -366,7 +366,7 @@ Möchtest du deinen Namen in die Bestenliste eintragen?</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>&amp;Abbruch</translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>&amp;OK</source>

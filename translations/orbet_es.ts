@@ -111,7 +111,7 @@ La página de manual orbet(6) y el menú Ayuda del juego explican cómo jugar.</
     </message>
     <message>
         <source>, </source>
-        <translation>, </translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>new game</source>

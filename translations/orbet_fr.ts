@@ -111,7 +111,7 @@ La page de manuel orbet(6) et le menu Aide du jeu expliquent comment jouer.</tra
     </message>
     <message>
         <source>, </source>
-        <translation>, </translation>
+        <translation>&#xa0;; </translation>
     </message>
     <message>
         <source>new game</source>

@@ -76,7 +76,7 @@ The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source
     </message>
     <message>
         <source>magenta</source>
-        <translation>סגול</translation>
+        <translation>מג׳נטה</translation>
     </message>
     <message>
         <source>orange</source>
@@ -274,7 +274,7 @@ The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source
     </message>
     <message>
         <source>Revision %1</source>
-        <translation>מהדורה %1</translation>
+        <translation>רוויזיה %1</translation>
     </message>
     <message>
         <source>For further information:</source>

@@ -14,7 +14,7 @@
         <source>Orbet, a puzzle game: line up five or more balls of one colour to clear them from the board.
 The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source>
         <translation>Orbet एक पहेली खेल है: एक ही रंग की पाँच या अधिक गेंदों को एक सीध में लगाइए और उन्हें बोर्ड से हटाइए।
-खेलने का तरीका मैनुअल पेज orbet(6) और खेल के सहायता मेन्यू में दिया गया है।</translation>
+खेलने का तरीक़ा मैनुअल पेज orbet(6) और खेल के सहायता मेन्यू में दिया गया है।</translation>
     </message>
     <message>
         <source>Shows this help and ends.</source>
@@ -84,7 +84,7 @@ The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source
     </message>
     <message>
         <source>empty</source>
-        <translation>खाली</translation>
+        <translation>ख़ाली</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
@@ -111,7 +111,7 @@ The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source
     </message>
     <message>
         <source>, </source>
-        <translation>, </translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>new game</source>
@@ -333,7 +333,7 @@ The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>परिचय(&amp;A)</translation>
+        <translation>के बारे में(&amp;A)</translation>
     </message>
     <message>
         <source>Game Over.</source>

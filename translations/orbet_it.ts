@@ -111,7 +111,7 @@ La pagina di manuale orbet(6) e il menu Aiuto del gioco spiegano come si gioca.<
     </message>
     <message>
         <source>, </source>
-        <translation>, </translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>new game</source>

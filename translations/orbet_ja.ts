@@ -5,7 +5,7 @@
     <name>App</name>
     <message>
         <source>Copyright © 2026 %1. All rights reserved.</source>
-        <translation>Copyright © 2026 %1. All rights reserved.</translation>
+        <translation>Copyright © 2026 %1. 無断転載を禁じます。</translation>
     </message>
 </context>
 <context>
@@ -364,7 +364,7 @@ Do you wish to add your name to the High Score table?</source>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>やめる(&amp;C)</translation>
+        <translation>キャンセル(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;OK</source>

@@ -110,7 +110,7 @@ The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source
     </message>
     <message>
         <source>, </source>
-        <translation>, </translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>new game</source>

@@ -119,11 +119,11 @@ De handleiding orbet(6) en het menu Help van het spel leggen uit hoe je speelt.<
     </message>
     <message>
         <source>%1 ball at %2 selected</source>
-        <translation>%1 op %2 geselecteerd</translation>
+        <translation>bal (%1) op %2 geselecteerd</translation>
     </message>
     <message>
         <source>%1 ball at %2 put back</source>
-        <translation>%1 op %2 neergelegd</translation>
+        <translation>bal (%1) op %2 neergelegd</translation>
     </message>
     <message>
         <source>moved to %1</source>
@@ -156,8 +156,8 @@ De handleiding orbet(6) en het menu Help van het spel leggen uit hoe je speelt.<
     <message numerus="yes">
         <source>%n balls removed, %1 points, score %2</source>
         <translation>
-            <numerusform>%n bal weg, %1 punten, score %2</numerusform>
-            <numerusform>%n ballen weg, %1 punten, score %2</numerusform>
+            <numerusform>%n bal verwijderd, %1 punten, score %2</numerusform>
+            <numerusform>%n ballen verwijderd, %1 punten, score %2</numerusform>
         </translation>
     </message>
 </context>
@@ -366,7 +366,7 @@ Wil je je naam aan de topscorelijst toevoegen?</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>&amp;Annuleer</translation>
+        <translation>&amp;Annuleren</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -409,10 +409,10 @@ Please shorten it so that you name can be entered into the High Score table.</so
         <translation>
             <numerusform>De ingevoerde naam is langer dan %n teken.<byte value="xd"/>
 <byte value="xd"/>
-Maak hem korter, dan kan je naam op de topscorelijst.</numerusform>
+Maak hem korter, zodat je naam op de topscorelijst kan komen.</numerusform>
             <numerusform>De ingevoerde naam is langer dan %n tekens.<byte value="xd"/>
 <byte value="xd"/>
-Maak hem korter, dan kan je naam op de topscorelijst.</numerusform>
+Maak hem korter, zodat je naam op de topscorelijst kan komen.</numerusform>
         </translation>
     </message>
 </context>

@@ -185,7 +185,7 @@ The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
-        <translation>&amp;Повернути</translation>
+        <translation>&amp;Скасувати дію</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
@@ -368,7 +368,7 @@ Do you wish to add your name to the High Score table?</source>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>&amp;Відміна</translation>
+        <translation>&amp;Скасувати</translation>
     </message>
     <message>
         <source>&amp;OK</source>

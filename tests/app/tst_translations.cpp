@@ -1,3 +1,4 @@
+#include "app/GameNarration.h"
 #include "app/frmAbout.h"
 #include "platform/DataFile.h"
 #include "platform/Translations.h"
@@ -191,45 +192,66 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("page");
         QTest::addColumn<bool>("rightToLeft");
-        QTest::newRow("German in Germany") << "de_DE"
-                                           << "de"
-                                           << "orbet_de.html" << false;
-        QTest::newRow("French in Canada") << "fr_CA"
-                                          << "fr"
-                                          << "orbet_fr.html" << false;
+        // How a step with one new ball, and one with three, begins when told aloud.
+        QTest::addColumn<QString>("oneNew");
+        QTest::addColumn<QString>("threeNew");
+        QTest::newRow("German in Germany")
+            << "de_DE"
+            << "de"
+            << "orbet_de.html" << false << QStringLiteral("Neue Kugel: ")
+            << QStringLiteral("Neue Kugeln: ");
+        QTest::newRow("French in Canada")
+            << "fr_CA"
+            << "fr"
+            << "orbet_fr.html" << false << QStringLiteral("Nouvelle boule\u00a0: ")
+            << QStringLiteral("Nouvelles boules\u00a0: ");
         QTest::newRow("Dutch") << "nl_NL"
                                << "nl"
-                               << "orbet_nl.html" << false;
-        QTest::newRow("Portuguese in Brazil") << "pt_BR"
-                                              << "pt_BR"
-                                              << "orbet_pt_BR.html" << false;
-        QTest::newRow("Chinese in China") << "zh_CN"
-                                          << "zh_CN"
-                                          << "orbet_zh_CN.html" << false;
+                               << "orbet_nl.html" << false << QStringLiteral("nieuwe bal: ")
+                               << QStringLiteral("nieuwe ballen: ");
+        QTest::newRow("Portuguese in Brazil")
+            << "pt_BR"
+            << "pt_BR"
+            << "orbet_pt_BR.html" << false << QStringLiteral("nova bola: ")
+            << QStringLiteral("novas bolas: ");
+        QTest::newRow("Chinese in China")
+            << "zh_CN"
+            << "zh_CN"
+            << "orbet_zh_CN.html" << false << QStringLiteral("新球：") << QStringLiteral("新球：");
         QTest::newRow("Arabic in Egypt") << "ar_EG"
                                          << "ar"
-                                         << "orbet_ar.html" << true;
+                                         << "orbet_ar.html" << true << QStringLiteral("كرة جديدة: ")
+                                         << QStringLiteral("كرات جديدة: ");
         QTest::newRow("Hebrew") << "he_IL"
                                 << "he"
-                                << "orbet_he.html" << true;
+                                << "orbet_he.html" << true << QStringLiteral("כדור חדש: ")
+                                << QStringLiteral("כדורים חדשים: ");
         QTest::newRow("English") << "en_US"
                                  << "en"
-                                 << "orbet.html" << false;
-        QTest::newRow("Swedish, not spoken") << "sv_SE"
-                                             << ""
-                                             << "orbet.html" << false;
-        QTest::newRow("Portuguese in Portugal, not spoken") << "pt_PT"
-                                                            << ""
-                                                            << "orbet.html" << false;
+                                 << "orbet.html" << false << QStringLiteral("new ball: ")
+                                 << QStringLiteral("new balls: ");
+        QTest::newRow("Swedish, not spoken")
+            << "sv_SE"
+            << ""
+            << "orbet.html" << false << QStringLiteral("new ball: ")
+            << QStringLiteral("new balls: ");
+        QTest::newRow("Portuguese in Portugal, not spoken")
+            << "pt_PT"
+            << ""
+            << "orbet.html" << false << QStringLiteral("new ball: ")
+            << QStringLiteral("new balls: ");
         QTest::newRow("the C locale") << "C"
                                       << ""
-                                      << "orbet.html" << false;
+                                      << "orbet.html" << false << QStringLiteral("new ball: ")
+                                      << QStringLiteral("new balls: ");
     }
     void loadsThePlayersLanguage() {
         QFETCH(QString, locale);
         QFETCH(QString, language);
         QFETCH(QString, page);
         QFETCH(bool, rightToLeft);
+        QFETCH(QString, oneNew);
+        QFETCH(QString, threeNew);
         const Language speaking(locale);
         QCOMPARE(speaking.Loaded(), language);
         QCOMPARE(Translations::Language(), language);
@@ -246,6 +268,14 @@ private slots:
                                            QStringLiteral("orbet.html"), Translations::Language());
         QCOMPARE(QFileInfo(file).fileName(), page);
         QVERIFY2(QFileInfo::exists(file), qPrintable(file)); // beside the program
+
+        // The plural follows the count of new balls, in English without a catalogue as well.
+        QList<GameHappening> step{{GameHappening::Added, 1, 0}};
+        const QString one = GameNarration::Account(step, {});
+        step += {{GameHappening::Added, 12, 1}, {GameHappening::Added, 23, 2}};
+        const QString three = GameNarration::Account(step, {});
+        QVERIFY2(one.startsWith(oneNew), qPrintable(one));
+        QVERIFY2(three.startsWith(threeNew), qPrintable(three));
     }
 
     void everyTextFits_data() {

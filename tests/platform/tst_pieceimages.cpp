@@ -297,6 +297,35 @@ private slots:
         }
     }
 
+    // At the ratios where the ball is an odd number of device pixels across, each glyph drawn
+    // to a size is the whole number of pixels nearest to it that leaves it exactly in the middle
+    // (the star and the triangle are drawn to no size of their own: none is given).
+    void glyphsHaveTheirSize_data() {
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<QList<QSize>>("sizes"); // red to orange, in device pixels
+        QTest::newRow("ratio 1.10")
+            << 1.1 << QList<QSize>{{11, 11}, {}, {11, 11}, {9, 9}, {11, 11}, {11, 3}, {}};
+        QTest::newRow("ratio 1.50")
+            << 1.5 << QList<QSize>{{15, 15}, {}, {15, 15}, {13, 13}, {15, 15}, {15, 5}, {}};
+        QTest::newRow("ratio 1.75")
+            << 1.75 << QList<QSize>{{17, 17}, {}, {17, 17}, {15, 15}, {17, 17}, {17, 5}, {}};
+    }
+    void glyphsHaveTheirSize() {
+        QFETCH(qreal, ratio);
+        QFETCH(QList<QSize>, sizes);
+        for (int colour = 0; colour < PIECE_COLOURS; ++colour) {
+            if (sizes.at(colour).isEmpty()) {
+                continue;
+            }
+            const QRect box = Bounds(GlyphOf(colour, ratio));
+            const int side = DrawPieceImage(colour, false, ratio).width();
+            QCOMPARE(side % 2, 1);
+            QCOMPARE(box.size(), sizes.at(colour));
+            QCOMPARE(box.left() + box.right() + 1, side);
+            QCOMPARE(box.top() + box.bottom() + 1, side);
+        }
+    }
+
     void glyphsDifferInShape_data() {
         QTest::addColumn<qreal>("ratio");
         for (qreal ratio : kRatios) {

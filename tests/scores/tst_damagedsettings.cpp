@@ -77,6 +77,8 @@ private slots:
         QTest::newRow("cut-off header at the end") << Table("650", "Kept") + "[Options";
         QTest::newRow("cut-off header, then a newline") << Table("650", "Kept") + "[Options\n";
         QTest::newRow("sounds, then a cut-off header") << QByteArray("[Options]\nSounds=on\n[Orb");
+        QTest::newRow("keys with no value")
+            << "garbage\n[Orbet%20Score]\n=\n" + Table("300", "@Invalid()") + "[x]\nv=@Invalid()\n";
     }
     // Whatever the file holds, the game plays, a new score is saved and read back with the
     // valid entries around it, and the Sound option is stored.
@@ -114,6 +116,7 @@ private slots:
         expected.resize(10);
         QVERIFY(h.statistics.AddStatistic(QStringLiteral("Winner"), score));
         QCOMPARE(Stored(h.statistics), expected);
+        QVERIFY2(!h.settings.Bytes().contains("@Invalid()"), h.settings.Bytes().constData());
 
         h.game->setSounds(false);
         QCOMPARE(GetSetting(QStringLiteral("Hollenby Ltd\\Orbet"), QStringLiteral("Options"),
@@ -132,6 +135,8 @@ private slots:
         QTest::newRow("file that cannot be read") << int(Unreadable);
         QTest::newRow("someone else's file in a shared folder") << int(SomeoneElses);
         QTest::newRow("a damaged file, and no room for its rewrite") << int(DamagedAndFull);
+        QTest::newRow("a rewrite cut inside its last value") << int(CutInsideTheLastValue);
+        QTest::newRow("a rewrite cut inside a list") << int(CutInsideAList);
     }
     void failedWritesKeepTheTable() {
         QFETCH(int, how);
@@ -191,6 +196,24 @@ private slots:
             full.emplace(damaged.size() + 8);
             break;
         }
+        case CutInsideAList:
+        case CutInsideTheLastValue: {    // the disk fills up two bytes before the rewrite's end
+            if (how == CutInsideAList) { // damage that reads as a list, not as plain text
+                QFile file(h.settings.File());
+                QVERIFY(file.open(QIODevice::Append));
+                file.write("[x]\nv=a, b, c\n");
+            }
+            const QByteArray stored = h.settings.Bytes();
+            QVERIFY(h.statistics.AddStatistic(QStringLiteral("Nobody"), 700));
+            const QByteArray rewrite = h.settings.Bytes();
+            QVERIFY(rewrite.endsWith(how == CutInsideAList ? "c\n" : "0\n"));
+            QFile file(h.settings.File());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(stored);
+            file.close();
+            full.emplace(rewrite.size() - 2);
+            break;
+        }
         }
         const QString before = how == FolderCannotBeMade || how == Unreadable
                                    ? QStringLiteral("0")
@@ -230,7 +253,9 @@ private:
         LockEmpty,
         Unreadable,
         SomeoneElses,
-        DamagedAndFull
+        DamagedAndFull,
+        CutInsideTheLastValue,
+        CutInsideAList
     };
 };
 

@@ -2,6 +2,7 @@
 #include "scores/clsStatistics.h"
 #include "scores/frmNameInput.h"
 #include "scores/frmStatistics.h"
+#include "support/Bidi.h"
 #include "support/Fakes.h"
 #include "support/Widgets.h"
 
@@ -91,11 +92,16 @@ private slots:
         QTest::newRow("too wide") << QString(25, QChar(0x5168)); // wide characters
         QTest::newRow("too wide in markup")
             << QStringLiteral("<b>W</b>").repeated(3) + "<i>WWWWWW</i>";
+        // Direction controls as typed, which turn the name itself round and nothing else.
+        QTest::newRow("right-to-left override") << QStringLiteral("\u202Eabc");
+        QTest::newRow("an isolate's end alone") << QStringLiteral("\u2069\u202Eabc");
+        QTest::newRow("an isolate left open") << QStringLiteral("\u2067abc");
+        QTest::newRow("Hebrew and digits") << QStringLiteral("\u05D0\u05D1 12");
     }
     void namesShowAsTyped() {
         QFETCH(QString, name);
         IsolatedSettings settings;
-        IsolatedSettings::Write(QStringLiteral("Orbet Name/1"), name);
+        IsolatedSettings::WriteRow(1, name, QStringLiteral("700"));
         clsStatistics statistics;
         frmStatistics window(statistics, nullptr);
         QLabel* player = nullptr;
@@ -114,6 +120,19 @@ private slots:
         QTextDocument tip;
         tip.setHtml(player->toolTip());
         QCOMPARE(tip.toPlainText(), name);
+
+        // The row as a screen reader reads it keeps the rank and the score in their places on
+        // either side of the name, from left to right and from right to left.
+        const QString row = window.findChild<ScoreRows*>()->RowText(0);
+        QVERIFY(row.contains(name));
+        const QString leftToRight = ShownLeftToRight(row, Qt::LeftToRight);
+        QVERIFY2(leftToRight.startsWith(QLatin1String("1,")) &&
+                     leftToRight.endsWith(QLatin1String(",700")),
+                 qPrintable(leftToRight));
+        const QString rightToLeft = ShownLeftToRight(row, Qt::RightToLeft);
+        QVERIFY2(rightToLeft.startsWith(QLatin1String("700,")) &&
+                     rightToLeft.endsWith(QLatin1String(",1")),
+                 qPrintable(rightToLeft));
     }
 
     // The rows' list paints nothing, focused or not, and the pointer goes through it to the
@@ -140,6 +159,13 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
         }
         QCOMPARE(window.grab(rows->geometry()).toImage(), without);
+        // Only the current row says it has the focus, and only while the list has the keys.
+        QCOMPARE(rows->hasFocus(), !keys.isEmpty()); // or OK has them
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(rows);
+        QCOMPARE(list->childCount(), 10);
+        for (int row = 0; row < list->childCount(); ++row) {
+            QCOMPARE(list->child(row)->state().focused, rows->hasFocus() && row == 2);
+        }
         QLabel* player = WithText<QLabel>(&window, QStringLiteral("Ann"));
         QVERIFY(player != nullptr);
         QCOMPARE(window.childAt(player->geometry().center()), player);

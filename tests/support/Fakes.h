@@ -63,6 +63,10 @@ public:
     }
     QString Folder() const { return mFolder.path(); }
     QString File() const { return mFolder.path() + QStringLiteral("/Hollenby Ltd/Orbet.conf"); }
+    QByteArray Bytes() const {
+        QFile file(File());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
     // The file and its folder become read-only for their owner and everybody else.
     void MakeReadOnly() const {
         const auto readable = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
