@@ -14,6 +14,7 @@
 
 #include <array>
 #include <deque>
+#include <limits>
 
 class clsGame;
 
@@ -50,7 +51,11 @@ public:
     QRect rect() const override { return OnScreen(CellRect(mIndex)); }
     QAccessible::Role role() const override { return QAccessible::Cell; }
     QAccessible::State state() const override;
-    void* interface_cast(QAccessible::InterfaceType type) override;
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::TableCellInterface
+                   ? static_cast<QAccessibleTableCellInterface*>(this)
+                   : nullptr;
+    }
 
     bool isSelected() const override { return SelectedAt(mIndex); }
     QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
@@ -76,7 +81,11 @@ public:
     QString text(QAccessible::Text) const override { return {}; }
     QRect rect() const override { return {}; }
     QAccessible::Role role() const override { return QAccessible::Cell; }
-    void* interface_cast(QAccessible::InterfaceType type) override;
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::TableCellInterface
+                   ? static_cast<QAccessibleTableCellInterface*>(this)
+                   : nullptr;
+    }
 
     bool isSelected() const override { return false; }
     QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
@@ -147,11 +156,14 @@ public:
     QRect rect() const override { return OnScreen(ScoreBox(mBest, CLIENT_SCALE_HEIGHT)); }
     QAccessible::Role role() const override { return QAccessible::StaticText; }
     QAccessible::State state() const override;
-    void* interface_cast(QAccessible::InterfaceType type) override;
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface*>(this)
+                                                   : nullptr;
+    }
 
     QVariant currentValue() const override { return Number(); }
     void setCurrentValue(const QVariant&) override {}
-    QVariant maximumValue() const override;
+    QVariant maximumValue() const override { return std::numeric_limits<int32_t>::max(); }
     QVariant minimumValue() const override { return 0; }
     QVariant minimumStepSize() const override;
 
