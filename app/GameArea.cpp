@@ -1,14 +1,19 @@
 #include "app/GameArea.h"
 
+#include "app/GameAccessible.h"
 #include "board/BoardGeometry.h"
+#include "game/clsGame.h"
 #include "platform/WindowSurface.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -48,9 +53,18 @@ GameArea::GameArea(QWidget* parent) : QWidget(parent), mCursor(CellIndex(1, 1)) 
     setFixedSize(CLIENT_WIDTH, CLIENT_HEIGHT);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    QAccessible::installFactory(GameAreaFactory); // Qt keeps one of each, however often asked
 }
 
-std::optional<int32_t> GameArea::CursorCell() const {
+void GameArea::setLabels(QLabel* nextColours, QLabel* yourScore, QLabel* highScore) {
+    mLabels = {nullptr, nextColours, yourScore, highScore};
+}
+
+QLabel* GameArea::Label(Part part) const {
+    return mLabels.at(static_cast<size_t>(part));
+}
+
+std::optional<int32_t> GameArea::FramedCell() const {
     return mFrameShown && mPart == Part::Board ? std::optional(mCursor) : std::nullopt;
 }
 
@@ -103,6 +117,7 @@ void GameArea::mousePressEvent(QMouseEvent* event) {
         mPart = Part::Board;
         update();
     }
+    setFrameShown(false); // the mouse takes over from the keyboard
     const QPointF at = event->position();
     emit MouseDown(event->button(), event->modifiers(), static_cast<float>(at.x()),
                    static_cast<float>(at.y()));
@@ -114,33 +129,29 @@ void GameArea::mouseDoubleClickEvent(QMouseEvent*) {
 
 void GameArea::keyPressEvent(QKeyEvent* event) {
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    switch (event->key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-        if (plain) {
-            if (mPart == Part::Board) {
-                emit KeyDown(event->key());
-            }
-            return;
-        }
-        break;
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (plain) {
-            // A key held down repeats, but a held mouse button presses once: so do these.
-            if (!event->isAutoRepeat() && mPart == Part::Board) {
-                emit KeyDown(event->key());
-            }
-            return;
-        }
-        break;
-    default:
-        break;
+    const int key = event->key();
+    const int across = int(key == Qt::Key_Right) - int(key == Qt::Key_Left);
+    const int down = int(key == Qt::Key_Down) - int(key == Qt::Key_Up);
+    const bool press = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (!plain || (across == 0 && down == 0 && !press)) {
+        QWidget::keyPressEvent(event);
+        return;
     }
-    QWidget::keyPressEvent(event);
+    // The keys play the board while a game runs. A key held down repeats, but a held mouse
+    // button presses once: so do these.
+    if (mPart != Part::Board || mGame == nullptr || mGame->EndOfGame() ||
+        (press && event->isAutoRepeat())) {
+        return;
+    }
+    if (press) {
+        setCursorCell(mCursor);
+        emit CellPressed(mCursor);
+        return;
+    }
+    const int32_t col = std::clamp(CellColumn(mCursor) + across, 1, BOARD_SIDE);
+    const int32_t row = std::clamp(CellRow(mCursor) + down, 1, BOARD_SIDE);
+    setCursorCell(CellIndex(col, row));
+    emit KeyboardMoved();
 }
 
 void GameArea::focusInEvent(QFocusEvent* event) {
@@ -158,10 +169,9 @@ void GameArea::focusInEvent(QFocusEvent* event) {
 
 bool GameArea::focusNextPrevChild(bool next) {
     // The area is the window's only stop for Tab: it goes round the area's own parts.
-    constexpr int kParts = 4;
-    mPart = static_cast<Part>((static_cast<int>(mPart) + (next ? 1 : kParts - 1)) % kParts);
+    mPart = static_cast<Part>((static_cast<int>(mPart) + (next ? 1 : PARTS - 1)) % PARTS);
     mFrameShown = true;
     update();
-    emit PartFocused();
+    emit KeyboardMoved();
     return true;
 }

@@ -113,7 +113,7 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), key);
         }
         QVERIFY(h.window->isVisible());
-        QCOMPARE(h.window->Canvas()->CursorCell(), std::optional<int32_t>(CellIndex(1, 2)));
+        QCOMPARE(h.window->Canvas()->FramedCell(), std::optional<int32_t>(CellIndex(1, 2)));
         QString opened;
         WindowHarness::WhenModal([&](QWidget* modal) {
             opened = modal->windowTitle();

@@ -53,7 +53,7 @@ private slots:
         colPieces& board = h.probe().Board();
 
         h.Keys({Qt::Key_Left}); // the cursor appears on the top-left cell
-        QCOMPARE(h.window->Canvas()->CursorCell(), CellIndex(1, 1));
+        QCOMPARE(h.window->Canvas()->FramedCell(), CellIndex(1, 1));
         h.Keys({Qt::Key_Left, Qt::Key_Up, Qt::Key_Space}); // stops at the edges
         QCOMPARE(board.GetSelectedPieceIndex(), CellIndex(1, 1));
         h.Keys({Qt::Key_Down, Qt::Key_Down, Qt::Key_Return});
@@ -65,7 +65,7 @@ private slots:
         // The walled-in piece cannot leave its pocket.
         h.Keys({Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down,
                 Qt::Key_Down, Qt::Key_Enter, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Space});
-        QCOMPARE(h.window->Canvas()->CursorCell(), CellIndex(5, 2));
+        QCOMPARE(h.window->Canvas()->FramedCell(), CellIndex(5, 2));
         QCOMPARE(board.GetSelectedPieceIndex(), CellIndex(5, 5));
         QCOMPARE(board.PopulatedPieceCount(), 9);
     }
@@ -76,7 +76,7 @@ private slots:
         h.probe().DrawBoard();
         h.Click(3, 3); // a selected piece under the cursor
         h.Keys({Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down});
-        QCOMPARE(h.window->Canvas()->CursorCell(), CellIndex(3, 3));
+        QCOMPARE(h.window->Canvas()->FramedCell(), CellIndex(3, 3));
         const QImage& surface = h.window->Surface().Image();
         QImage shown = h.window->Canvas()->grab().toImage();
 
@@ -104,7 +104,7 @@ private slots:
         QTRY_VERIFY(paints.Covers(QRect(68, 68, 34, 34)) && paints.Covers(QRect(102, 68, 34, 34)));
 
         h.Click(9, 9);
-        QCOMPARE(h.window->Canvas()->CursorCell(), std::nullopt);
+        QCOMPARE(h.window->Canvas()->FramedCell(), std::nullopt);
         shown = h.window->Canvas()->grab().toImage();
         QCOMPARE(shown.pixel(68, 68), surface.pixel(68, 68));
     }
@@ -116,7 +116,7 @@ private slots:
         h.probe().AddNewPieces();
         h.sound.played.clear();
         h.Keys({Qt::Key_Right, Qt::Key_Space});
-        QCOMPARE(h.window->Canvas()->CursorCell(), std::nullopt);
+        QCOMPARE(h.window->Canvas()->FramedCell(), std::nullopt);
         QCOMPARE(h.probe().Board().SelectedPieceCount(), 0);
         QVERIFY(h.sound.played.isEmpty());
     }
@@ -181,7 +181,7 @@ private slots:
         for (const Stroke& stroke : strokes) {
             h.Key(stroke.key, stroke.modifiers, stroke.repeated);
         }
-        QCOMPARE(h.window->Canvas()->CursorPlace(), cursor);
+        QCOMPARE(h.window->Canvas()->Cursor(), cursor);
         QCOMPARE(h.probe().Board().GetSelectedPieceIndex(), selected);
     }
 };
