@@ -17,6 +17,7 @@
 #include "scores/frmNameInput.h"
 #include "scores/frmStatistics.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
@@ -248,7 +249,7 @@ void frmMain::PlaceLabel(QLabel* label, float Left, float Top) {
 
 void frmMain::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float X, float Y) {
     mCanvas->setCursorCell(std::nullopt); // the mouse takes over from the keyboard
-    if (gclsGame == nullptr || gclsGame->EndOfGame()) {
+    if (gclsGame->EndOfGame()) {
         return;
     }
     Busy([&] { gclsGame->DoMove(X, Y); });
@@ -257,7 +258,7 @@ void frmMain::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float X, fl
 // The arrow keys move the cursor over the cells, stopping at the edges; Space and Enter press
 // the cell under it. Any of them shows the cursor's frame.
 void frmMain::Form_KeyDown(int key) {
-    if (gclsGame == nullptr || gclsGame->EndOfGame()) {
+    if (gclsGame->EndOfGame()) {
         return;
     }
     const int32_t cursor = mCanvas->CursorPlace();
@@ -296,6 +297,10 @@ void frmMain::Form_KeyDown(int key) {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    if (gclsGame == nullptr) { // closed already: a second close queued behind the first
+        event->accept();
+        return;
+    }
     if (mBusy > 0) {
         mCloseAsked = true;
         event->ignore();
@@ -305,7 +310,14 @@ void frmMain::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+// Input the window system had queued behind the close (a menu choice, a press, a key, a screen
+// reader's action) still arrives: the window and its actions stop taking any before the game
+// goes, so that no handler finds it gone.
 void frmMain::Form_Unload() {
+    setEnabled(false);
+    for (QAction* action : findChildren<QAction*>()) {
+        action->setEnabled(false);
+    }
     gclsGame.reset();
     emit Unloaded();
 }
