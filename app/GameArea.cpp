@@ -1,14 +1,19 @@
 #include "app/GameArea.h"
 
+#include "app/GameAccessible.h"
 #include "board/BoardGeometry.h"
+#include "game/clsGame.h"
 #include "platform/WindowSurface.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -42,15 +47,40 @@ RECT Framed(GameArea::Part part, int32_t cursor) {
     return CellRect(cursor);
 }
 
+// The step an arrow key takes across and down the board; none for another key.
+std::optional<QPoint> Step(int key) {
+    switch (key) {
+    case Qt::Key_Left:
+        return QPoint(-1, 0);
+    case Qt::Key_Right:
+        return QPoint(1, 0);
+    case Qt::Key_Up:
+        return QPoint(0, -1);
+    case Qt::Key_Down:
+        return QPoint(0, 1);
+    default:
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
 GameArea::GameArea(QWidget* parent) : QWidget(parent), mCursor(CellIndex(1, 1)) {
     setFixedSize(CLIENT_WIDTH, CLIENT_HEIGHT);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    QAccessible::installFactory(GameAreaFactory); // Qt keeps one of each, however often asked
 }
 
-std::optional<int32_t> GameArea::CursorCell() const {
+void GameArea::setLabels(QLabel* nextColours, QLabel* yourScore, QLabel* highScore) {
+    mLabels = {nullptr, nextColours, yourScore, highScore};
+}
+
+QLabel* GameArea::Label(Part part) const {
+    return mLabels.at(static_cast<size_t>(part));
+}
+
+std::optional<int32_t> GameArea::FramedCell() const {
     return mFrameShown && mPart == Part::Board ? std::optional(mCursor) : std::nullopt;
 }
 
@@ -103,6 +133,7 @@ void GameArea::mousePressEvent(QMouseEvent* event) {
         mPart = Part::Board;
         update();
     }
+    setFrameShown(false); // the mouse takes over from the keyboard
     const QPointF at = event->position();
     emit MouseDown(event->button(), event->modifiers(), static_cast<float>(at.x()),
                    static_cast<float>(at.y()));
@@ -114,33 +145,27 @@ void GameArea::mouseDoubleClickEvent(QMouseEvent*) {
 
 void GameArea::keyPressEvent(QKeyEvent* event) {
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    switch (event->key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-        if (plain) {
-            if (mPart == Part::Board) {
-                emit KeyDown(event->key());
-            }
-            return;
-        }
-        break;
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (plain) {
-            // A key held down repeats, but a held mouse button presses once: so do these.
-            if (!event->isAutoRepeat() && mPart == Part::Board) {
-                emit KeyDown(event->key());
-            }
-            return;
-        }
-        break;
-    default:
-        break;
+    const std::optional<QPoint> step = Step(event->key());
+    const bool press = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+                       event->key() == Qt::Key_Enter;
+    if (!plain || (!step && !press)) {
+        QWidget::keyPressEvent(event);
+        return;
     }
-    QWidget::keyPressEvent(event);
+    // A key held down repeats, but a held mouse button presses once: so do these.
+    if (mPart != Part::Board || mGame == nullptr || mGame->EndOfGame() ||
+        (press && event->isAutoRepeat())) {
+        return;
+    }
+    if (press) {
+        setCursorCell(mCursor);
+        emit CellPressed(mCursor);
+        return;
+    }
+    const int32_t col = std::clamp(CellColumn(mCursor) + step->x(), 1, BOARD_SIDE);
+    const int32_t row = std::clamp(CellRow(mCursor) + step->y(), 1, BOARD_SIDE);
+    setCursorCell(CellIndex(col, row));
+    emit KeyboardMoved();
 }
 
 void GameArea::focusInEvent(QFocusEvent* event) {
@@ -158,10 +183,9 @@ void GameArea::focusInEvent(QFocusEvent* event) {
 
 bool GameArea::focusNextPrevChild(bool next) {
     // The area is the window's only stop for Tab: it goes round the area's own parts.
-    constexpr int kParts = 4;
-    mPart = static_cast<Part>((static_cast<int>(mPart) + (next ? 1 : kParts - 1)) % kParts);
+    mPart = static_cast<Part>((static_cast<int>(mPart) + (next ? 1 : PARTS - 1)) % PARTS);
     mFrameShown = true;
     update();
-    emit PartFocused();
+    emit KeyboardMoved();
     return true;
 }

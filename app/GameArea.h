@@ -1,41 +1,55 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
+#include <array>
 #include <cstdint>
 #include <optional>
 
 class QImage;
+class QLabel;
+class clsGame;
 
 // The main window's client area. It shows the surface the engine paints, one device pixel for
 // one, with the keyboard's frame drawn over it rather than into it. It reports presses (the
-// second press of a double click excepted) and the keys that play the board.
+// second press of a double click excepted), and screen readers see through it what it shows.
 //
-// The keyboard cursor always stands on a cell, the top-left one at first: there the keys act,
-// and there screen readers are. Tab takes the keyboard on from the board to the next colours
-// and the two scores, and round again. The frame shows only while the keyboard is in use.
+// The keyboard cursor always stands on a cell, the top-left one at first: the arrow keys move it
+// over the cells, stopping at the edges, Space and Enter press the cell under it, and there
+// screen readers are. Tab takes the keyboard on from the board to the next colours and the two
+// scores, and round again. The frame shows only while the keyboard is in use.
 class GameArea : public QWidget {
     Q_OBJECT
 
 public:
+    // In reading order, as Tab goes round them.
     enum class Part { Board, NextColours, YourScore, HighScore };
+    static constexpr int PARTS = 4;
 
     explicit GameArea(QWidget* parent);
 
     void setSurface(const QImage* surface) { mSurface = surface; }
+    // The game shown and played here; none once it has gone.
+    void setGame(const clsGame* game) { mGame = game; }
+    const clsGame* Game() const { return mGame; }
+    // The labels above the side panel's parts, which name them for screen readers too.
+    void setLabels(QLabel* nextColours, QLabel* yourScore, QLabel* highScore);
+    QLabel* Label(Part part) const; // none above the board
     // A cell, 1 to 100: the cursor moves there and its frame shows. Nothing: the frame hides
     // (the mouse has taken over) and the cursor stays where it is.
     void setCursorCell(std::optional<int32_t> cell);
+    // The cell the cursor stands on, whether its frame shows or not.
+    int32_t Cursor() const { return mCursor; }
     // The cell the frame shows on the board, if it shows.
-    std::optional<int32_t> CursorCell() const;
-    int32_t CursorPlace() const { return mCursor; }
+    std::optional<int32_t> FramedCell() const;
     Part FocusedPart() const { return mPart; }
 
 signals:
     void MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, float X, float Y);
-    void KeyDown(int key); // an arrow key, Space or Enter, while the board has the keyboard
-    void PartFocused();    // Tab moved the keyboard on to another part
-    void FocusedIn();      // the area has the focus again, and has told screen readers so
+    void CellPressed(int32_t cell); // Space or Enter, on the cell under the cursor
+    void KeyboardMoved();           // an arrow moved the cursor, or Tab the keyboard to a part
+    void FocusedIn();               // the area has the focus again, and has told screen readers
     // About to paint a surface made for another device pixel ratio than the window has now: a
     // receiver connected directly makes it anew before the paint goes on.
     void DevicePixelRatioChanged();
@@ -52,6 +66,8 @@ private:
     void setFrameShown(bool shown);
 
     const QImage* mSurface = nullptr;
+    const clsGame* mGame = nullptr;
+    std::array<QPointer<QLabel>, PARTS> mLabels; // by part; none for the board
     int32_t mCursor;
     Part mPart = Part::Board;
     bool mFrameShown = false;

@@ -1,7 +1,5 @@
 #include "app/GameNarration.h"
 
-#include "board/BoardGeometry.h"
-
 QString GameNarration::ColourName(int32_t lngColour) {
     switch (lngColour) {
     case 0:
@@ -32,13 +30,12 @@ QString GameNarration::CellName(int32_t lngIndex, int32_t lngColour, bool blnSel
     return blnSelected ? tr("%1, selected").arg(name) : name;
 }
 
-QString GameNarration::Colours(const std::array<int32_t, 3>& colours) {
+QString GameNarration::Colours(const NextColourArray& colours) {
     return tr("%1, %2, %3")
         .arg(ColourName(colours[0]), ColourName(colours[1]), ColourName(colours[2]));
 }
 
-QString GameNarration::Account(const QList<GameHappening>& step,
-                               const std::array<int32_t, 3>& next) {
+QString GameNarration::Account(const QList<GameHappening>& step, const NextColourArray& next) {
     QStringList sentences;
     QStringList arrivals; // new balls, told together once they have all come
     bool nextChosen = false;
@@ -81,7 +78,7 @@ QString GameNarration::Account(const QList<GameHappening>& step,
             // Points come in tens from 50 up, which take the same form of the word in every
             // language Orbet speaks: only the balls need plural forms.
             sentences << tr("%n balls removed, %1 points, score %2", nullptr, happening.count)
-                             .arg(10 * happening.count)
+                             .arg(happening.points)
                              .arg(happening.score);
             break;
         case GameHappening::Added:

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "board/BoardGeometry.h"
 #include "game/GameHappening.h"
 
 #include <QCoreApplication>
 #include <QList>
 #include <QString>
 
-#include <array>
 #include <cstdint>
 
 // The words a screen reader says for the game: a colour, a cell's place, a cell as it is read,
@@ -22,12 +22,12 @@ public:
     // "row 3, column 5, red", with ", selected" when the ball is taken up.
     static QString CellName(int32_t lngIndex, int32_t lngColour, bool blnSelected);
     // "red, blue, green"
-    static QString Colours(const std::array<int32_t, 3>& colours);
+    static QString Colours(const NextColourArray& colours);
 
     // What one step did, in the order it happened, in a few short sentences: a ball taken up or
     // put back (or, for a press that changes nothing, the empty cell or the ball taken up
     // already), where it moved or that no route led there, the balls removed and the score, the
     // new balls and where they landed, a new game, the end of the game and its score; the next
     // colours come last, once, as they stand after the step. Empty when nothing happened.
-    static QString Account(const QList<GameHappening>& step, const std::array<int32_t, 3>& next);
+    static QString Account(const QList<GameHappening>& step, const NextColourArray& next);
 };

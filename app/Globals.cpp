@@ -30,7 +30,8 @@ void Main() {
     gRandom = std::make_unique<ClockRandomSource>();
     gSoundPlayer = std::make_unique<QtSoundPlayer>();
 
-    gfrmMain = new frmMain(frmMain::Services{*gclsStatistics, *gclsHelp, *gRandom, *gSoundPlayer});
+    gfrmMain =
+        new frmMain(frmMain::Services{{*gclsStatistics, *gRandom, *gSoundPlayer}, *gclsHelp});
     QObject::connect(gfrmMain, &frmMain::Unloaded, gfrmMain, [] {
         // The window is still inside its close handler; it goes once control returns.
         gfrmMain->deleteLater();

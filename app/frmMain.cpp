@@ -27,7 +27,6 @@
 #include <QTimer>
 #include <QWindow>
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -85,10 +84,10 @@ frmMain::frmMain(const Services& services)
     setCentralWidget(mCanvas);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     mCanvas->setSurface(&mSurface->Image());
-    MakeGameAccessible(
-        *mCanvas, [this] { return Facts(); }, GameLabels{lblNextMove, lblYourScore, lblHighScore});
+    mCanvas->setLabels(lblNextMove, lblYourScore, lblHighScore);
     connect(mCanvas, &GameArea::MouseDown, this, &frmMain::Form_MouseDown);
-    connect(mCanvas, &GameArea::KeyDown, this, &frmMain::Form_KeyDown);
+    connect(mCanvas, &GameArea::CellPressed, this,
+            [this](int32_t cell) { Busy([&] { gclsGame->PressCell(cell); }); });
     connect(mCanvas, &GameArea::DevicePixelRatioChanged, this, &frmMain::MatchDevicePixelRatio);
     mCanvas->setFocus();
     setWindowIcon(App::Icon());
@@ -108,10 +107,12 @@ frmMain::frmMain(const Services& services)
     mAnnouncer = std::make_unique<GameAnnouncer>(*mCanvas);
     gclsGame->setReporter([this](const GameHappening& happening) { mAnnouncer->Hear(happening); });
     connect(mCanvas, &GameArea::FocusedIn, this, [this] { mAnnouncer->TellFocus(); });
-    connect(mCanvas, &GameArea::PartFocused, this, [this] { mAnnouncer->Announce(); });
+    connect(mCanvas, &GameArea::KeyboardMoved, this, [this] { mAnnouncer->Announce(); });
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+    mCanvas->setGame(nullptr); // the area outlives the game, a little
+}
 
 WindowSurface& frmMain::Surface() {
     return *mSurface;
@@ -205,27 +206,9 @@ template <typename Step> void frmMain::Busy(Step step) {
     }
 }
 
-GameFacts frmMain::Facts() const {
-    GameFacts facts;
-    facts.cursor = mCanvas->CursorPlace();
-    facts.part = static_cast<int32_t>(mCanvas->FocusedPart());
-    if (gclsGame == nullptr) {
-        return facts;
-    }
-    for (int32_t index = 1; index <= BOARD_CELLS; ++index) {
-        const auto slot = static_cast<size_t>(index - 1);
-        facts.colours[slot] = gclsGame->CellColour(index);
-        facts.selected[slot] = gclsGame->CellSelected(index);
-    }
-    facts.next = gclsGame->NextColours();
-    facts.score = gclsGame->Score();
-    facts.best = gclsGame->BestScore();
-    return facts;
-}
-
 void frmMain::Form_Load() {
-    gclsGame = std::make_unique<clsGame>(
-        GameServices{mServices.statistics, mServices.random, mServices.soundPlayer});
+    gclsGame = std::make_unique<clsGame>(mServices);
+    mCanvas->setGame(gclsGame.get());
     gclsGame->setGameOverHandler([this] { gclsGame_GameOver(); });
     mSurface->setShapes(gclsGame->Shapes());
     setWindowTitle(App::Title());
@@ -248,52 +231,10 @@ void frmMain::PlaceLabel(QLabel* label, float Left, float Top) {
 }
 
 void frmMain::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float X, float Y) {
-    mCanvas->setCursorCell(std::nullopt); // the mouse takes over from the keyboard
     if (gclsGame->EndOfGame()) {
         return;
     }
     Busy([&] { gclsGame->DoMove(X, Y); });
-}
-
-// The arrow keys move the cursor over the cells, stopping at the edges; Space and Enter press
-// the cell under it. Any of them shows the cursor's frame.
-void frmMain::Form_KeyDown(int key) {
-    if (gclsGame->EndOfGame()) {
-        return;
-    }
-    const int32_t cursor = mCanvas->CursorPlace();
-    int32_t across = 0;
-    int32_t down = 0;
-    switch (key) {
-    case Qt::Key_Left:
-        across = -1;
-        break;
-    case Qt::Key_Right:
-        across = 1;
-        break;
-    case Qt::Key_Up:
-        down = -1;
-        break;
-    case Qt::Key_Down:
-        down = 1;
-        break;
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter: {
-        mCanvas->setCursorCell(cursor);
-        const RECT cell = CellRect(cursor);
-        const auto x = static_cast<float>(cell.left + cell.right) / 2;
-        const auto y = static_cast<float>(cell.top + cell.bottom) / 2;
-        Busy([&] { gclsGame->DoMove(x, y); });
-        return;
-    }
-    default:
-        return;
-    }
-    const int32_t col = std::clamp(CellColumn(cursor) + across, 1, BOARD_SIDE);
-    const int32_t row = std::clamp(CellRow(cursor) + down, 1, BOARD_SIDE);
-    mCanvas->setCursorCell(CellIndex(col, row));
-    mAnnouncer->Announce();
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
@@ -318,6 +259,7 @@ void frmMain::Form_Unload() {
     for (QAction* action : findChildren<QAction*>()) {
         action->setEnabled(false);
     }
+    mCanvas->setGame(nullptr);
     gclsGame.reset();
     emit Unloaded();
 }

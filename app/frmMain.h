@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/clsGame.h"
+
 #include <QMainWindow>
 #include <QPointer>
 
@@ -7,15 +9,10 @@
 
 class GameAnnouncer;
 class GameArea;
-struct GameFacts;
 class QAction;
 class QLabel;
-class clsGame;
 class clsHelp;
-class clsStatistics;
 class frmAbout;
-class RandomSource;
-class SoundPlayer;
 class WindowSurface;
 
 // The game's window: it shows the surface the engine paints, hands every press on it to the
@@ -24,11 +21,9 @@ class frmMain : public QMainWindow {
     Q_OBJECT
 
 public:
-    struct Services {
-        clsStatistics& statistics;
+    // The game's services, and the help the Help menu shows.
+    struct Services : GameServices {
         clsHelp& help;
-        RandomSource& random;
-        SoundPlayer& soundPlayer;
     };
 
     explicit frmMain(const Services& services);
@@ -37,8 +32,6 @@ public:
     clsGame& Game() { return *gclsGame; }
     WindowSurface& Surface();
     GameArea* Canvas() const;
-    // What the game area shows, as screen readers are told it.
-    GameFacts Facts() const;
 
 signals:
     // The window has closed and released its game: time for the program to end.
@@ -52,7 +45,6 @@ private:
 
     void Form_Load();
     void Form_MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, float X, float Y);
-    void Form_KeyDown(int key);
     void Form_Unload();
     void mnuGameNew_Click();
     void mnuGameHighScores_Click();

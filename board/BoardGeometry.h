@@ -2,6 +2,7 @@
 
 #include "platform/Rect.h"
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 
@@ -44,6 +45,7 @@ constexpr RECT BOARD_AREA{0, 0, BOARD_SIDE* CELL_PITCH, BOARD_SIDE* CELL_PITCH};
 constexpr RECT SIDE_PANEL{BOARD_AREA.right, 0, 464, BOARD_AREA.bottom};
 constexpr RECT PREVIEW_BOX{345, 20, 458, 60};
 constexpr int32_t NEXT_COLOURS = 3;
+using NextColourArray = std::array<int32_t, NEXT_COLOURS>; // in the order they will be placed
 constexpr POINT NextColourAt(int32_t k) {
     return POINT{350 + 35 * k, 25};
 }

@@ -23,4 +23,5 @@ struct GameHappening {
     int32_t colour = -1; // the ball's colour
     int32_t count = 0;   // Removed: how many balls
     int32_t score = 0;   // Removed and GameOver: the score after it
+    int32_t points = 0;  // Removed: the points the balls scored
 };

@@ -78,10 +78,6 @@ void clsGame::Report(const GameHappening& happening) const {
 }
 
 void clsGame::DoMove(float sngX, float sngY) {
-    if (mfrmMain == nullptr) {
-        return; // no game has been started on a window yet
-    }
-    const int32_t n = mcolPieces->SelectedPieceCount();
     int32_t pressed = 0;
     int32_t index = 0;
     for (const auto& cell : *mcolPieces) { // cell index 1 upwards
@@ -91,7 +87,15 @@ void clsGame::DoMove(float sngX, float sngY) {
             break;
         }
     }
-    if (pressed != 0) {
+    PressCell(pressed);
+}
+
+void clsGame::PressCell(int32_t pressed) {
+    if (mfrmMain == nullptr) {
+        return; // no game has been started on a window yet
+    }
+    const int32_t n = mcolPieces->SelectedPieceCount();
+    if (pressed >= 1 && pressed <= mcolPieces->Count()) {
         const std::shared_ptr<clsPiece> cell = mcolPieces->Item(pressed);
         if (n == 0 && !cell->Populated()) {
             Report({GameHappening::Ignored, pressed, -1});

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "board/BoardGeometry.h"
 #include "game/GameHappening.h"
 #include "platform/Rect.h"
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -27,6 +27,8 @@ struct GameServices {
 // the painting of the whole game area on the main window's surface.
 class clsGame {
 public:
+    static constexpr int32_t POINTS_PER_PIECE = 10; // for each ball of a line removed
+
     explicit clsGame(const GameServices& services);
     ~clsGame();
     clsGame(const clsGame&) = delete;
@@ -42,6 +44,8 @@ public:
     bool EndOfGame() const { return mblnEndOfGame; }
     void NewGame(WindowSurface& frm);
     void DoMove(float sngX, float sngY);
+    // The same for the cell pressed, by its cell index, as the keyboard presses it.
+    void PressCell(int32_t pressed);
     // Paints the whole game area again, as it stands, with the window's current piece images.
     void Repaint();
     // Raised once, synchronously, when the board has filled up; the handler may start a new
@@ -57,7 +61,7 @@ public:
     // the best score on display.
     int32_t CellColour(int32_t lngIndex) const;
     bool CellSelected(int32_t lngIndex) const;
-    std::array<int32_t, 3> NextColours() const { return mlngNextColours; }
+    NextColourArray NextColours() const { return mlngNextColours; }
     int32_t BestScore() const;
 
 private:
@@ -82,7 +86,7 @@ private:
     RECT mrctBoard;
     RECT mrctSidePanel;
     bool mblnEndOfGame = false;
-    std::array<int32_t, 3> mlngNextColours{};
+    NextColourArray mlngNextColours{};
     WindowSurface* mfrmMain = nullptr;
     bool mblnSounds = true;
     bool mblnShapes = false;

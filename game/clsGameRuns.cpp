@@ -9,7 +9,6 @@
 namespace {
 
 constexpr int32_t kRunLength = 5;
-constexpr int32_t kPointsPerPiece = 10;
 
 // The colour of every cell, by cell index from 1: read once per search.
 using Colours = std::array<int32_t, BOARD_CELLS + 1>;
@@ -74,7 +73,8 @@ bool clsGame::RemoveRuns() {
         return false;
     }
 
-    mclsYourScore->setScore(mclsYourScore->Score() + kPointsPerPiece * removal.Count());
+    const int32_t points = POINTS_PER_PIECE * removal.Count();
+    mclsYourScore->setScore(mclsYourScore->Score() + points);
     for (int32_t n = 1; n <= removal.Count(); ++n) {
         clsPiece& cell = *mcolPieces->Item(removal.GetPoint(n));
         cell.setPopulated(false);
@@ -82,7 +82,7 @@ bool clsGame::RemoveRuns() {
         cell.Draw(*mfrmMain);
     }
     mcolPieces->BuildRoutes();
-    Report({GameHappening::Removed, 0, -1, removal.Count(), Score()});
+    Report({GameHappening::Removed, 0, -1, removal.Count(), Score(), points});
     PlayIfSoundsOn("remove.wav");
     return true;
 }

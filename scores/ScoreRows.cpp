@@ -1,9 +1,10 @@
 #include "scores/ScoreRows.h"
 
+#include "platform/WidgetPartAccessible.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
-#include <QPointer>
 
 #include <algorithm>
 #include <vector>
@@ -11,48 +12,33 @@
 namespace {
 
 // One row as a screen reader sees it: an item of the list, named by what the row shows.
-class RowAccessible : public QAccessibleInterface {
+class RowAccessible : public WidgetPartAccessible {
 public:
-    RowAccessible(ScoreRows* rows, int row) : mRows(rows), mRow(row) {}
+    RowAccessible(ScoreRows* rows, int row) : WidgetPartAccessible(rows), mRow(row) {}
 
-    bool isValid() const override { return !mRows.isNull(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return mRows ? mRows->window()->windowHandle() : nullptr; }
-    QAccessibleInterface* parent() const override {
-        return QAccessible::queryAccessibleInterface(mRows.data());
-    }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name && mRows ? mRows->RowText(mRow) : QString();
+        return t == QAccessible::Name && Rows() ? Rows()->RowText(mRow) : QString();
     }
-    void setText(QAccessible::Text, const QString&) override {}
-    QRect rect() const override {
-        if (!mRows) {
-            return {};
-        }
-        const QRect row = mRows->RowRect(mRow);
-        return QRect(mRows->mapToGlobal(row.topLeft()), row.size());
-    }
+    QRect rect() const override { return Rows() ? OnScreen(Rows()->RowRect(mRow)) : QRect(); }
     QAccessible::Role role() const override { return QAccessible::ListItem; }
     QAccessible::State state() const override {
         QAccessible::State state;
-        if (!mRows) {
+        const ScoreRows* rows = Rows();
+        if (rows == nullptr) {
             state.invalid = true;
             return state;
         }
         state.focusable = true;
         state.selectable = true;
-        state.selected = mRows->Current() == mRow;
-        state.focused = state.selected && mRows->hasFocus();
-        state.invisible = !mRows->isVisible();
+        state.selected = rows->Current() == mRow;
+        state.focused = state.selected && rows->hasFocus();
+        state.invisible = !rows->isVisible();
         return state;
     }
 
 private:
-    QPointer<ScoreRows> mRows;
+    ScoreRows* Rows() const { return static_cast<ScoreRows*>(mOwner.data()); }
+
     int mRow;
 };
 

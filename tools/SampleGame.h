@@ -22,5 +22,5 @@ private:
     clsHelp mHelp;
     ClockRandomSource mRandom{20261207};
     RecordingSoundPlayer mSound; // heard by nobody
-    frmMain mWindow{frmMain::Services{mStatistics, mHelp, mRandom, mSound}};
+    frmMain mWindow{frmMain::Services{{mStatistics, mRandom, mSound}, mHelp}};
 };

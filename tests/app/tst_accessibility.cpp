@@ -149,7 +149,7 @@ private slots:
         colPieces& board = h.probe().Board();
 
         Keys(h, {Qt::Key_Left}); // the cursor appears on the top-left cell
-        QCOMPARE(h.window->Canvas()->CursorCell(), CellIndex(1, 1));
+        QCOMPARE(h.window->Canvas()->FramedCell(), CellIndex(1, 1));
         Keys(h, {Qt::Key_Left, Qt::Key_Up, Qt::Key_Space}); // stops at the edges
         QCOMPARE(board.GetSelectedPieceIndex(), CellIndex(1, 1));
         Keys(h, {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return});
@@ -161,7 +161,7 @@ private slots:
         // The walled-in piece cannot leave its pocket.
         Keys(h, {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down,
                  Qt::Key_Down, Qt::Key_Enter, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Space});
-        QCOMPARE(h.window->Canvas()->CursorCell(), CellIndex(5, 2));
+        QCOMPARE(h.window->Canvas()->FramedCell(), CellIndex(5, 2));
         QCOMPARE(board.GetSelectedPieceIndex(), CellIndex(5, 5));
         QCOMPARE(board.PopulatedPieceCount(), 9);
     }
@@ -174,7 +174,7 @@ private slots:
         h.probe().DrawBoard();
         h.Click(3, 3); // a selected piece under the cursor
         Keys(h, {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down});
-        QCOMPARE(h.window->Canvas()->CursorCell(), CellIndex(3, 3));
+        QCOMPARE(h.window->Canvas()->FramedCell(), CellIndex(3, 3));
         const QImage& surface = h.window->Surface().Image();
         QImage shown = h.window->Canvas()->grab().toImage();
         const QRgb yellow = qRgb(255, 255, 0);
@@ -202,7 +202,7 @@ private slots:
         QTRY_VERIFY(paints.Covers(QRect(68, 68, 34, 34)) && paints.Covers(QRect(102, 68, 34, 34)));
 
         h.Click(9, 9);
-        QCOMPARE(h.window->Canvas()->CursorCell(), std::nullopt);
+        QCOMPARE(h.window->Canvas()->FramedCell(), std::nullopt);
         shown = h.window->Canvas()->grab().toImage();
         QCOMPARE(shown.pixel(68, 68), surface.pixel(68, 68));
     }
@@ -214,7 +214,7 @@ private slots:
         h.probe().AddNewPieces();
         h.sound.played.clear();
         Keys(h, {Qt::Key_Right, Qt::Key_Space});
-        QCOMPARE(h.window->Canvas()->CursorCell(), std::nullopt);
+        QCOMPARE(h.window->Canvas()->FramedCell(), std::nullopt);
         QCOMPARE(h.probe().Board().SelectedPieceCount(), 0);
         QVERIFY(h.sound.played.isEmpty());
     }
@@ -244,7 +244,7 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), key);
         }
         QVERIFY(h.window->isVisible());
-        QCOMPARE(h.window->Canvas()->CursorCell(), std::optional<int32_t>(CellIndex(1, 2)));
+        QCOMPARE(h.window->Canvas()->FramedCell(), std::optional<int32_t>(CellIndex(1, 2)));
         QString opened;
         WindowHarness::WhenModal([&](QWidget* modal) {
             opened = modal->windowTitle();
@@ -694,7 +694,7 @@ private slots:
         for (const Stroke& stroke : strokes) {
             Key(h, stroke.key, stroke.modifiers, stroke.repeated);
         }
-        QCOMPARE(h.window->Canvas()->CursorPlace(), cursor);
+        QCOMPARE(h.window->Canvas()->Cursor(), cursor);
         QCOMPARE(h.probe().Board().GetSelectedPieceIndex(), selected);
     }
 

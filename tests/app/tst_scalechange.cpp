@@ -219,7 +219,7 @@ private slots:
         for (Qt::Key key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Space}) {
             QTest::keyClick(h.window->Canvas(), key);
         }
-        QCOMPARE(h.window->Canvas()->CursorCell(), std::optional<int32_t>(CellIndex(2, 2)));
+        QCOMPARE(h.window->Canvas()->FramedCell(), std::optional<int32_t>(CellIndex(2, 2)));
         QCOMPARE(h.window->Game().CellColour(CellIndex(2, 2)), 1); // the 1 went there
     }
 };

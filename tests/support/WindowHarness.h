@@ -29,7 +29,7 @@ struct WindowHarness {
             boxes.append(request);
             return answers.isEmpty() ? IDOK : answers.takeFirst();
         });
-        window = std::make_unique<frmMain>(frmMain::Services{statistics, help, random, sound});
+        window = std::make_unique<frmMain>(frmMain::Services{{statistics, random, sound}, help});
         window->show();
         window->activateWindow(); // as a window manager would; a test display may have none
     }
@@ -40,13 +40,13 @@ struct WindowHarness {
     // Closes the window and opens a new one on the same store, as starting again does.
     void Restart() {
         window->close();
-        window = std::make_unique<frmMain>(frmMain::Services{statistics, help, random, sound});
+        window = std::make_unique<frmMain>(frmMain::Services{{statistics, random, sound}, help});
         window->show();
         window->activateWindow();
     }
 
     // What the game shows, as screen readers are told it.
-    GameFacts Facts() const { return window->Facts(); }
+    GameFacts Facts() const { return FactsOf(*window->Canvas()); }
 
     QAction* Action(const QString& text) const {
         for (QAction* menu : window->menuBar()->actions()) {
