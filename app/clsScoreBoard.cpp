@@ -21,7 +21,6 @@ void clsScoreBoard::DrawScore() {
     }
     DeviceContext& dc = mfrmTarget->hDC();
     const Brush brush = CreateSolidBrush(RGB(0, 0, 0));
-    SetRect(mrctBox, mrctBox.left, mrctBox.top, mrctBox.right, mrctBox.bottom);
     dc.FillRect(mrctBox, brush);
     dc.DrawEdge(mrctBox, EDGE_SUNKEN, BF_RECT);
     dc.SetTextColor(RGB(255, 255, 255));

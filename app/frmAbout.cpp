@@ -58,13 +58,11 @@ void Rule(QWidget* parent, int left, int top, int right) {
 } // namespace
 
 frmAbout::frmAbout(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      imgAbout(Label(this, 16, 16)), lblTitle(Label(this, 64, 8)), lblVersion(Label(this, 64, 56)),
-      lblRevision(Label(this, 256, 56)), lblCopyRight(Label(this, 64, 72)),
-      lblInformation(Label(this, 64, 96)), lblWebAddress(new QLabel(this)),
-      lblComments(Label(this, 64, 128)), lblMailto(new QLabel(this)),
-      cmdOK(new QPushButton(tr("OK"), this)) {
+    : QDialog(owner, DIALOG_FRAME), imgAbout(Label(this, 16, 16)), lblTitle(Label(this, 64, 8)),
+      lblVersion(Label(this, 64, 56)), lblRevision(Label(this, 256, 56)),
+      lblCopyRight(Label(this, 64, 72)), lblInformation(Label(this, 64, 96)),
+      lblWebAddress(new QLabel(this)), lblComments(Label(this, 64, 128)),
+      lblMailto(new QLabel(this)), cmdOK(new QPushButton(tr("OK"), this)) {
     setModal(true);
     setFixedSize(Twips(6090), Twips(3060));
     setMouseTracking(true);

@@ -1,12 +1,9 @@
 #include "board/colPieces.h"
 
+#include "board/BoardGeometry.h"
+
 #include <algorithm>
 #include <stdexcept>
-
-namespace {
-constexpr int32_t kRows = 10;
-constexpr int32_t kCols = 10;
-} // namespace
 
 std::shared_ptr<clsPiece> colPieces::Add(int32_t Left, int32_t Top, int32_t Bottom, int32_t Right,
                                          int32_t Row, int32_t Col) {
@@ -96,8 +93,8 @@ void colPieces::BuildRoutes() {
     for (int32_t i = 1; i <= count; ++i) {
         clsPiece& c = Cell(i);
         c.setAdjacentTop(c.Row() > 1 && emptyAt(i - 1) ? i - 1 : -1);
-        c.setAdjacentBottom(c.Row() < kRows && emptyAt(i + 1) ? i + 1 : -1);
-        c.setAdjacentLeft(c.Col() > 1 && emptyAt(i - kCols) ? i - kCols : -1);
-        c.setAdjacentRight(c.Col() < kCols && emptyAt(i + kCols) ? i + kCols : -1);
+        c.setAdjacentBottom(c.Row() < BOARD_SIDE && emptyAt(i + 1) ? i + 1 : -1);
+        c.setAdjacentLeft(c.Col() > 1 && emptyAt(i - BOARD_SIDE) ? i - BOARD_SIDE : -1);
+        c.setAdjacentRight(c.Col() < BOARD_SIDE && emptyAt(i + BOARD_SIDE) ? i + BOARD_SIDE : -1);
     }
 }

@@ -3,11 +3,11 @@
 #include "app/clsScoreBoard.h"
 #include "app/clsSound.h"
 #include "board/colPieces.h"
+#include "platform/App.h"
 #include "platform/Settings.h"
 #include "platform/WindowSurface.h"
 
 namespace {
-const QString kApplication = QStringLiteral("Hollenby Ltd\\Orbet");
 const QString kOptions = QStringLiteral("Options");
 const QString kSounds = QStringLiteral("Sounds");
 const QString kShapes = QStringLiteral("Shapes");
@@ -17,13 +17,12 @@ const QString kFalse = QStringLiteral("False");
 
 clsGame::clsGame(const GameServices& services)
     : mStatistics(services.statistics), mRandom(services.random) {
-    const QString stored = GetSetting(kApplication, kOptions, kSounds, QStringLiteral("on"));
+    const QString stored =
+        GetSetting(App::SettingsApplication(), kOptions, kSounds, QStringLiteral("on"));
     mblnSounds = stored.toUpper() == QStringLiteral("ON");
     // Anything but "True", in whatever letter case, leaves the balls plain.
-    mblnShapes =
-        GetSetting(kApplication, kOptions, kShapes, kFalse).compare(kTrue, Qt::CaseInsensitive) ==
-        0;
-    mblnEndOfGame = false;
+    mblnShapes = GetSetting(App::SettingsApplication(), kOptions, kShapes, kFalse)
+                     .compare(kTrue, Qt::CaseInsensitive) == 0;
     mcolPieces = std::make_unique<colPieces>();
     mclsYourScore = std::make_unique<clsScoreBoard>();
     mclsHighScore = std::make_unique<clsScoreBoard>();
@@ -35,13 +34,13 @@ clsGame::~clsGame() {
 }
 
 void clsGame::setSounds(bool blnSounds) {
-    SaveSetting(kApplication, kOptions, kSounds,
+    SaveSetting(App::SettingsApplication(), kOptions, kSounds,
                 blnSounds ? QStringLiteral("on") : QStringLiteral("off"));
     mblnSounds = blnSounds;
 }
 
 void clsGame::setShapes(bool blnShapes) {
-    SaveSetting(kApplication, kOptions, kShapes, blnShapes ? kTrue : kFalse);
+    SaveSetting(App::SettingsApplication(), kOptions, kShapes, blnShapes ? kTrue : kFalse);
     mblnShapes = blnShapes;
 }
 

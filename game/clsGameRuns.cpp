@@ -9,6 +9,13 @@
 namespace {
 
 constexpr int32_t kRunLength = 5;
+// The last row or column a run can start on and still fit on the board.
+constexpr int32_t kLastStart = BOARD_SIDE - kRunLength + 1;
+
+// The step between the indexes of neighbouring cells along a line, by columns and rows moved.
+constexpr int32_t Step(int32_t across, int32_t down) {
+    return CellIndex(1 + across, 1 + down) - CellIndex(1, 1);
+}
 
 // The colour of every cell, by cell index from 1: read once per search.
 using Colours = std::array<int32_t, BOARD_CELLS + 1>;
@@ -49,24 +56,24 @@ bool clsGame::RemoveRuns() {
     const Colours board = ColoursOf(*mcolPieces);
     // Only windows that fit on the board are examined, so a run never wraps into the next
     // column or row.
-    for (int32_t col = 1; col <= 10; ++col) {
-        for (int32_t row = 1; row <= 6; ++row) {
-            CollectWindow(board, CellIndex(col, row), 1, removal); // down a column
+    for (int32_t col = 1; col <= BOARD_SIDE; ++col) {
+        for (int32_t row = 1; row <= kLastStart; ++row) {
+            CollectWindow(board, CellIndex(col, row), Step(0, 1), removal); // down a column
         }
     }
-    for (int32_t row = 1; row <= 10; ++row) {
-        for (int32_t col = 1; col <= 6; ++col) {
-            CollectWindow(board, CellIndex(col, row), 10, removal); // along a row
+    for (int32_t row = 1; row <= BOARD_SIDE; ++row) {
+        for (int32_t col = 1; col <= kLastStart; ++col) {
+            CollectWindow(board, CellIndex(col, row), Step(1, 0), removal); // along a row
         }
     }
-    for (int32_t row = 1; row <= 6; ++row) {
-        for (int32_t col = 1; col <= 6; ++col) {
-            CollectWindow(board, CellIndex(col, row), 11, removal); // down and right
+    for (int32_t row = 1; row <= kLastStart; ++row) {
+        for (int32_t col = 1; col <= kLastStart; ++col) {
+            CollectWindow(board, CellIndex(col, row), Step(1, 1), removal); // down and right
         }
     }
-    for (int32_t col = 10; col >= 5; --col) {
-        for (int32_t row = 1; row <= 6; ++row) {
-            CollectWindow(board, CellIndex(col, row), -9, removal); // down and left
+    for (int32_t col = BOARD_SIDE; col >= kRunLength; --col) {
+        for (int32_t row = 1; row <= kLastStart; ++row) {
+            CollectWindow(board, CellIndex(col, row), Step(-1, 1), removal); // down and left
         }
     }
     if (removal.Count() == 0) {

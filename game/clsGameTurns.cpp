@@ -3,6 +3,7 @@
 #include "board/BoardGeometry.h"
 #include "board/colPieces.h"
 #include "game/clsGame.h"
+#include "platform/PieceImages.h"
 #include "platform/RandomSource.h"
 #include "platform/WindowSurface.h"
 #include "scores/clsStatistics.h"
@@ -13,7 +14,7 @@
 namespace {
 
 // The whole part of a random fraction times n: 0 to n - 1, each equally likely.
-int32_t Draw(RandomSource& random, int32_t n) {
+int32_t RandomIndex(RandomSource& random, int32_t n) {
     const auto value = static_cast<int32_t>(std::floor(random.Rnd() * n));
     return std::clamp(value, 0, n - 1);
 }
@@ -40,7 +41,7 @@ void clsGame::NewGame(WindowSurface& frm) {
 
 void clsGame::PickNextColours() {
     for (int32_t& colour : mlngNextColours) {
-        colour = Draw(mRandom, 7);
+        colour = RandomIndex(mRandom, PIECE_COLOURS);
     }
     DrawNextColours();
     Report({GameHappening::NextColours});
@@ -49,9 +50,9 @@ void clsGame::PickNextColours() {
 void clsGame::AddNewPieces() {
     for (const int32_t colour : mlngNextColours) {
         if (mcolPieces->PopulatedPieceCount() < BOARD_CELLS) {
-            // Draw again until an empty cell comes up.
+            // Pick again until an empty cell comes up.
             for (;;) {
-                const int32_t index = Draw(mRandom, BOARD_CELLS) + 1;
+                const int32_t index = RandomIndex(mRandom, BOARD_CELLS) + 1;
                 clsPiece& cell = *mcolPieces->Item(index);
                 if (!cell.Populated()) {
                     cell.setColour(colour);

@@ -4,7 +4,7 @@
 
 QString App::LegalCopyright() {
     return QCoreApplication::translate("App", "Copyright \u00A9 2026 %1. All rights reserved.")
-        .arg(QStringLiteral("Hollenby Ltd"));
+        .arg(Maker());
 }
 
 const QIcon& App::Icon() {

@@ -1,5 +1,6 @@
 #include "scores/clsStatistics.h"
 
+#include "platform/App.h"
 #include "platform/Settings.h"
 
 #include <algorithm>
@@ -7,7 +8,6 @@
 
 namespace {
 
-const QString kApplication = QStringLiteral("Hollenby Ltd\\Orbet");
 const QString kNames = QStringLiteral("Orbet Name");
 const QString kScores = QStringLiteral("Orbet Score");
 const QString kNoName = QStringLiteral("-");
@@ -58,7 +58,7 @@ bool clsStatistics::AddStatistic(const QString& strName, int32_t lngScore) {
         return true;
     }
     bool earned = false;
-    const bool written = EditSettings(kApplication, [&](SettingsEdit& settings) {
+    const bool written = EditSettings(App::SettingsApplication(), [&](SettingsEdit& settings) {
         const Table stored =
             Stored([&](const QString& section, const QString& key, const QString& none) {
                 return settings.Get(section, key, none);
@@ -87,17 +87,17 @@ bool clsStatistics::AddStatistic(const QString& strName, int32_t lngScore) {
 }
 
 QString clsStatistics::GetName(int32_t lngIndex) const {
-    return GetSetting(kApplication, kNames, QString::number(lngIndex), kNoName);
+    return GetSetting(App::SettingsApplication(), kNames, QString::number(lngIndex), kNoName);
 }
 
 QString clsStatistics::GetScore(int32_t lngIndex) const {
-    return GetSetting(kApplication, kScores, QString::number(lngIndex), kNoScore);
+    return GetSetting(App::SettingsApplication(), kScores, QString::number(lngIndex), kNoScore);
 }
 
 int32_t clsStatistics::RankOf(int32_t lngScore) const {
     const Table stored =
         Stored([](const QString& section, const QString& key, const QString& none) {
-            return GetSetting(kApplication, section, key, none);
+            return GetSetting(App::SettingsApplication(), section, key, none);
         });
     return static_cast<int32_t>(RankIn(Ranked(stored), lngScore));
 }
@@ -109,5 +109,5 @@ std::optional<int32_t> clsStatistics::ScoreNumber(const QString& strScore) {
 }
 
 QString clsStatistics::FileName() const {
-    return SettingsFile(kApplication);
+    return SettingsFile(App::SettingsApplication());
 }

@@ -29,11 +29,9 @@ QString TrimSpaces(const QString& text) {
 } // namespace
 
 frmNameInput::frmNameInput(clsStatistics& statistics, QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      mStatistics(statistics), Label1(new QLabel(tr("Enter Name:"), this)),
-      txtName(new QLineEdit(this)), cmdCancel(new QPushButton(tr("&Cancel"), this)),
-      cmdOK(new QPushButton(tr("&OK"), this)) {
+    : QDialog(owner, DIALOG_FRAME), mStatistics(statistics),
+      Label1(new QLabel(tr("Enter Name:"), this)), txtName(new QLineEdit(this)),
+      cmdCancel(new QPushButton(tr("&Cancel"), this)), cmdOK(new QPushButton(tr("&OK"), this)) {
     setWindowTitle(tr("High Score Entry"));
     setFixedSize(Twips(4905), Twips(1065));
     setModal(true);

@@ -48,9 +48,8 @@ void Rule(QWidget* parent, int left, int top, int right) {
 } // namespace
 
 frmStatistics::frmStatistics(const clsStatistics& statistics, QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      mStatistics(statistics), imgOrbet(new QLabel(this)), cmdOK(new QPushButton(tr("&OK"), this)) {
+    : QDialog(owner, DIALOG_FRAME), mStatistics(statistics), imgOrbet(new QLabel(this)),
+      cmdOK(new QPushButton(tr("&OK"), this)) {
     setWindowTitle(tr("Orbet High Scores"));
     setWindowIcon(QIcon()); // none of its own, not even its owner's
     setFixedSize(Twips(4680), Twips(4290));
