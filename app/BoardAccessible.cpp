@@ -3,14 +3,6 @@
 #include "app/GameNarration.h"
 #include "game/clsGame.h"
 
-namespace {
-
-void* AsTableCell(QAccessibleTableCellInterface* cell, QAccessible::InterfaceType type) {
-    return type == QAccessible::TableCellInterface ? cell : nullptr;
-}
-
-} // namespace
-
 int32_t GamePartAccessible::ColourAt(int32_t index) const {
     return Game() != nullptr ? Game()->CellColour(index) : -1;
 }
@@ -37,14 +29,6 @@ QAccessible::State CellAccessible::state() const {
     s.focused =
         Area() != nullptr && Area()->Cursor() == mIndex && HasKeyboard(GameArea::Part::Board);
     return s;
-}
-
-void* CellAccessible::interface_cast(QAccessible::InterfaceType type) {
-    return AsTableCell(this, type);
-}
-
-void* OffBoardCell::interface_cast(QAccessible::InterfaceType type) {
-    return AsTableCell(this, type);
 }
 
 BoardAccessible::BoardAccessible(GameArea* area)

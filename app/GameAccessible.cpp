@@ -6,8 +6,6 @@
 
 #include <QLabel>
 
-#include <limits>
-
 namespace {
 
 // The label above a part of the side panel, as it reads.
@@ -41,15 +39,6 @@ QAccessible::State ScoreAccessible::state() const {
     s.focusable = true;
     s.focused = HasKeyboard(Shown());
     return s;
-}
-
-void* ScoreAccessible::interface_cast(QAccessible::InterfaceType type) {
-    return type == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface*>(this)
-                                               : nullptr;
-}
-
-QVariant ScoreAccessible::maximumValue() const {
-    return std::numeric_limits<int32_t>::max();
 }
 
 QVariant ScoreAccessible::minimumStepSize() const {

@@ -13,6 +13,7 @@
 #include <QAccessibleWidget>
 
 #include <array>
+#include <limits>
 
 class clsGame;
 
@@ -49,7 +50,11 @@ public:
     QRect rect() const override { return OnScreen(CellRect(mIndex)); }
     QAccessible::Role role() const override { return QAccessible::Cell; }
     QAccessible::State state() const override;
-    void* interface_cast(QAccessible::InterfaceType type) override;
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::TableCellInterface
+                   ? static_cast<QAccessibleTableCellInterface*>(this)
+                   : nullptr;
+    }
 
     bool isSelected() const override { return SelectedAt(mIndex); }
     QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
@@ -75,7 +80,11 @@ public:
     QString text(QAccessible::Text) const override { return {}; }
     QRect rect() const override { return {}; }
     QAccessible::Role role() const override { return QAccessible::Cell; }
-    void* interface_cast(QAccessible::InterfaceType type) override;
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::TableCellInterface
+                   ? static_cast<QAccessibleTableCellInterface*>(this)
+                   : nullptr;
+    }
 
     bool isSelected() const override { return false; }
     QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
@@ -146,11 +155,14 @@ public:
     QRect rect() const override { return OnScreen(ScoreBox(mBest, CLIENT_SCALE_HEIGHT)); }
     QAccessible::Role role() const override { return QAccessible::StaticText; }
     QAccessible::State state() const override;
-    void* interface_cast(QAccessible::InterfaceType type) override;
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface*>(this)
+                                                   : nullptr;
+    }
 
     QVariant currentValue() const override { return Number(); }
     void setCurrentValue(const QVariant&) override {}
-    QVariant maximumValue() const override;
+    QVariant maximumValue() const override { return std::numeric_limits<int32_t>::max(); }
     QVariant minimumValue() const override { return 0; }
     QVariant minimumStepSize() const override;
 

@@ -47,22 +47,6 @@ RECT Framed(GameArea::Part part, int32_t cursor) {
     return CellRect(cursor);
 }
 
-// The step an arrow key takes across and down the board; none for another key.
-std::optional<QPoint> Step(int key) {
-    switch (key) {
-    case Qt::Key_Left:
-        return QPoint(-1, 0);
-    case Qt::Key_Right:
-        return QPoint(1, 0);
-    case Qt::Key_Up:
-        return QPoint(0, -1);
-    case Qt::Key_Down:
-        return QPoint(0, 1);
-    default:
-        return std::nullopt;
-    }
-}
-
 } // namespace
 
 GameArea::GameArea(QWidget* parent) : QWidget(parent), mCursor(CellIndex(1, 1)) {
@@ -145,14 +129,16 @@ void GameArea::mouseDoubleClickEvent(QMouseEvent*) {
 
 void GameArea::keyPressEvent(QKeyEvent* event) {
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    const std::optional<QPoint> step = Step(event->key());
-    const bool press = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
-                       event->key() == Qt::Key_Enter;
-    if (!plain || (!step && !press)) {
+    const int key = event->key();
+    const int across = int(key == Qt::Key_Right) - int(key == Qt::Key_Left);
+    const int down = int(key == Qt::Key_Down) - int(key == Qt::Key_Up);
+    const bool press = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (!plain || (across == 0 && down == 0 && !press)) {
         QWidget::keyPressEvent(event);
         return;
     }
-    // A key held down repeats, but a held mouse button presses once: so do these.
+    // The keys play the board while a game runs. A key held down repeats, but a held mouse
+    // button presses once: so do these.
     if (mPart != Part::Board || mGame == nullptr || mGame->EndOfGame() ||
         (press && event->isAutoRepeat())) {
         return;
@@ -162,8 +148,8 @@ void GameArea::keyPressEvent(QKeyEvent* event) {
         emit CellPressed(mCursor);
         return;
     }
-    const int32_t col = std::clamp(CellColumn(mCursor) + step->x(), 1, BOARD_SIDE);
-    const int32_t row = std::clamp(CellRow(mCursor) + step->y(), 1, BOARD_SIDE);
+    const int32_t col = std::clamp(CellColumn(mCursor) + across, 1, BOARD_SIDE);
+    const int32_t row = std::clamp(CellRow(mCursor) + down, 1, BOARD_SIDE);
     setCursorCell(CellIndex(col, row));
     emit KeyboardMoved();
 }
