@@ -75,8 +75,8 @@ AreaAccessible::~AreaAccessible() {
             QAccessible::deleteAccessibleInterface(id);
         }
     }
-    for (const QAccessible::Id id : mTold) {
-        QAccessible::deleteAccessibleInterface(id);
+    if (mTold != 0) {
+        QAccessible::deleteAccessibleInterface(mTold);
     }
 }
 
@@ -134,8 +134,12 @@ QList<QAccessibleInterface*> AreaAccessible::Children() const {
         }
         children << PartAt(static_cast<GameArea::Part>(part));
     }
-    for (const QAccessible::Id id : mTold) {
-        children << QAccessible::accessibleInterface(id);
+    return children << Notification();
+}
+
+NotificationAccessible* AreaAccessible::Notification() const {
+    if (mTold == 0) {
+        mTold = QAccessible::registerAccessibleInterface(new NotificationAccessible(Area()));
     }
-    return children;
+    return static_cast<NotificationAccessible*>(QAccessible::accessibleInterface(mTold));
 }

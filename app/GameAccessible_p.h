@@ -13,7 +13,6 @@
 #include <QAccessibleWidget>
 
 #include <array>
-#include <deque>
 #include <limits>
 
 class clsGame;
@@ -188,27 +187,27 @@ public:
     QAccessible::State state() const override;
 };
 
-// What one step did, in a few words. Screen readers say a notification as it shows, with no
-// need to move there, and the next key cuts it short. Nothing of it is on screen. Its words
-// never change: a screen reader reads them when it comes to the event, which may be after the
-// next step has been told.
+// What the last step did, in a few words. Screen readers say a notification as it shows, with
+// no need to move there, and the next key cuts it short. Nothing of it is on screen. It lives
+// as long as the area: a screen reader that falls behind reads it late, and then hears the
+// newest step rather than asking after an object that is gone.
 class NotificationAccessible : public GamePartAccessible {
 public:
-    NotificationAccessible(GameArea* area, QString message)
-        : GamePartAccessible(area), mMessage(std::move(message)) {}
+    using GamePartAccessible::GamePartAccessible;
 
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Name ? mMessage : QString();
     }
     QRect rect() const override { return {}; }
     QAccessible::Role role() const override { return QAccessible::Notification; }
+    void setMessage(const QString& message) { mMessage = message; }
 
 private:
     QString mMessage;
 };
 
 // The game area with its parts, in reading order: the board, then the side panel from the
-// top, each label before what it names, then the last accounts of the steps, the newest last.
+// top, each label before what it names, then the account of the last step.
 class AreaAccessible : public QAccessibleWidget {
 public:
     explicit AreaAccessible(GameArea* area) : QAccessibleWidget(area, QAccessible::Client) {}
@@ -218,7 +217,7 @@ public:
     QAccessibleInterface* Cell(int32_t index) const {
         return static_cast<BoardAccessible*>(PartAt(GameArea::Part::Board))->Cell(index);
     }
-    // Adds an account of a step, for screen readers to say as it shows.
+    // Tells the account of a step, for screen readers to say as it shows.
     void Tell(const QString& message);
 
     QString text(QAccessible::Text t) const override;
@@ -234,7 +233,8 @@ public:
 private:
     GameArea* Area() const { return static_cast<GameArea*>(widget()); }
     QList<QAccessibleInterface*> Children() const;
+    NotificationAccessible* Notification() const;
 
     mutable std::array<QAccessible::Id, GameArea::PARTS> mParts{};
-    std::deque<QAccessible::Id> mTold; // the last accounts, the newest last
+    mutable QAccessible::Id mTold = 0; // the account of the last step
 };

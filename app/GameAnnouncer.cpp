@@ -43,19 +43,12 @@ GameFacts FactsOf(const GameArea& area) {
     return facts;
 }
 
-// The accounts kept are the area's last children, the newest last; screen readers that keep a
-// copy of the tree are told of each one that comes and goes.
+// One notification, the area's last child, tells each step: no child comes or goes for screen
+// readers to follow. Those that keep a copy of the tree are told its words changed.
 void AreaAccessible::Tell(const QString& message) {
-    auto* notification = new NotificationAccessible(Area(), message);
-    mTold.push_back(QAccessible::registerAccessibleInterface(notification));
-    Raise(notification, QAccessible::ObjectCreated);
-    // A screen reader falls behind by a step or two at most, when keys come quickly.
-    constexpr size_t kKept = 4;
-    if (mTold.size() > kKept) {
-        Raise(QAccessible::accessibleInterface(mTold.front()), QAccessible::ObjectDestroyed);
-        QAccessible::deleteAccessibleInterface(mTold.front());
-        mTold.pop_front();
-    }
+    NotificationAccessible* notification = Notification();
+    notification->setMessage(message);
+    Raise(notification, QAccessible::NameChanged);
     Raise(notification, QAccessible::ObjectShow);
 }
 

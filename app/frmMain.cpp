@@ -17,6 +17,7 @@
 #include "scores/frmNameInput.h"
 #include "scores/frmStatistics.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
@@ -230,13 +231,17 @@ void frmMain::PlaceLabel(QLabel* label, float Left, float Top) {
 }
 
 void frmMain::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float X, float Y) {
-    if (gclsGame == nullptr || gclsGame->EndOfGame()) {
+    if (gclsGame->EndOfGame()) {
         return;
     }
     Busy([&] { gclsGame->DoMove(X, Y); });
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    if (gclsGame == nullptr) { // closed already: a second close queued behind the first
+        event->accept();
+        return;
+    }
     if (mBusy > 0) {
         mCloseAsked = true;
         event->ignore();
@@ -246,7 +251,14 @@ void frmMain::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+// Input the window system had queued behind the close (a menu choice, a press, a key, a screen
+// reader's action) still arrives: the window and its actions stop taking any before the game
+// goes, so that no handler finds it gone.
 void frmMain::Form_Unload() {
+    setEnabled(false);
+    for (QAction* action : findChildren<QAction*>()) {
+        action->setEnabled(false);
+    }
     mCanvas->setGame(nullptr);
     gclsGame.reset();
     emit Unloaded();

@@ -7,6 +7,7 @@
 #include "scores/frmStatistics.h"
 
 #include <QAbstractEventDispatcher>
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -15,6 +16,7 @@
 #include <QSignalSpy>
 #include <QTextBrowser>
 #include <QToolButton>
+#include <qpa/qwindowsysteminterface.h>
 
 #include <xcb/xcb.h>
 
@@ -97,6 +99,27 @@ void ExpectBalls(WindowHarness& h, bool shapes) {
             "the preview");
     }
 }
+
+// Tells of every window that shows while it lives, and closes it again.
+class WindowsShown : public QObject {
+public:
+    explicit WindowsShown(std::function<void(QWidget*)> told) : mTold(std::move(told)) {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        auto* widget = qobject_cast<QWidget*>(object);
+        if (event->type() == QEvent::Show && widget != nullptr && widget->isWindow()) {
+            mTold(widget);
+            QMetaObject::invokeMethod(widget, &QWidget::close, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    std::function<void(QWidget*)> mTold;
+};
 
 } // namespace
 
@@ -562,21 +585,84 @@ private slots:
 
     void exitAndCloseBoxUnload_data() {
         QTest::addColumn<bool>("byMenu");
-        QTest::newRow("Exit") << true;
-        QTest::newRow("close box") << false;
+        QTest::addColumn<int>("after"); // what the window system had queued behind the close
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("Exit") << true << int(Nothing) << QString();
+        QTest::newRow("close box") << false << int(Nothing) << QString();
+        for (const char* entry :
+             {"&New", "&High Scores", "&Sound", "Sh&apes", "E&xit", "&Contents", "&About"}) {
+            QTest::addRow("close box, then %s", entry) << false << int(Entry) << entry;
+        }
+        QTest::newRow("close box, then a press") << false << int(Press) << QString();
+        QTest::newRow("close box, then Space") << false << int(Space) << QString();
+        QTest::newRow("close box twice") << false << int(Close) << QString();
+        QTest::newRow("close box, then a screen reader presses New")
+            << false << int(ScreenReader) << QStringLiteral("&New");
     }
+    // Once unloaded, the window takes no more input: it unloads once and opens nothing.
     void exitAndCloseBoxUnload() {
         QFETCH(bool, byMenu);
+        QFETCH(int, after);
+        QFETCH(QString, entry);
         WindowHarness h;
         QSignalSpy unloaded(h.window.get(), &frmMain::Unloaded);
-        h.Action(QStringLiteral("&Contents"))->trigger(); // an open help window goes too
+        if (after == Nothing) {
+            h.Action(QStringLiteral("&Contents"))->trigger(); // an open help window goes too
+        }
+        QWindow* window = h.window->windowHandle();
+        QAction* chosen = h.Action(entry);
+        auto* menu = chosen != nullptr ? qobject_cast<QMenu*>(chosen->parent()) : nullptr;
+        if (after == Entry) {
+            menu->popup(h.window->mapToGlobal(QPoint()));
+            QVERIFY(QTest::qWaitForWindowExposed(menu));
+        }
+        h.sound.played.clear();
+        const auto click = [](QWindow* on, QPointF at) {
+            for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+                const Qt::MouseButtons held =
+                    type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+                QWindowSystemInterface::handleMouseEvent<
+                    QWindowSystemInterface::AsynchronousDelivery>(on, at, on->mapToGlobal(at), held,
+                                                                  Qt::LeftButton, type);
+            }
+        };
         if (byMenu) {
             h.Action(QStringLiteral("E&xit"))->trigger();
-        } else {
+        } else if (after == Nothing) {
             h.window->close();
+        } else {
+            QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::AsynchronousDelivery>(
+                window);
+        }
+        if (after == Entry) {
+            click(menu->windowHandle(), menu->actionGeometry(chosen).center());
+        } else if (after == Press) {
+            click(window, h.window->Canvas()->mapTo(h.window.get(), h.CellCentre(1, 1)));
+        } else if (after == Space) {
+            QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
+                window, QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+        } else if (after == Close) {
+            QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::AsynchronousDelivery>(
+                window);
+        }
+        QStringList opened; // windows shown after the close, closed again at once
+        WindowsShown shown([&opened](QWidget* w) { opened << w->windowTitle(); });
+        QWindowSystemInterface::flushWindowSystemEvents();
+        if (after == ScreenReader) {
+            QAccessibleInterface* items = QAccessible::queryAccessibleInterface(menu);
+            for (int i = 0; i < items->childCount(); ++i) {
+                if (items->child(i)->text(QAccessible::Name) == QLatin1String("New")) {
+                    items->child(i)->actionInterface()->doAction(
+                        QAccessibleActionInterface::pressAction());
+                }
+            }
         }
         QCOMPARE(unloaded.count(), 1);
         QVERIFY(!h.window->isVisible());
+        QCOMPARE(opened, QStringList());
+        QCOMPARE(h.sound.played, QStringList());
+        QCOMPARE(IsolatedSettings::Read(QStringLiteral("Options/Sounds")), QVariant());
+        QCOMPARE(IsolatedSettings::Read(QStringLiteral("Options/Shapes")), QVariant());
         h.window.reset();
         for (QWidget* w : QApplication::topLevelWidgets()) {
             QVERIFY(qobject_cast<QTextBrowser*>(w) == nullptr);
@@ -619,6 +705,9 @@ private slots:
         QCOMPARE(unloaded.count(), 1);
         QVERIFY(!h.window->isVisible());
     }
+
+private:
+    enum After { Nothing, Entry, Press, Space, Close, ScreenReader };
 };
 
 QTEST_MAIN(TestMainWindow)

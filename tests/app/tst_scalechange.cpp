@@ -51,7 +51,7 @@ const QStringList kLayout{QStringLiteral(".........."), QStringLiteral("..1.....
                           QStringLiteral("...2.....6"), QStringLiteral(".........."),
                           QStringLiteral(".........."), QStringLiteral("3........."),
                           QStringLiteral("......5..."), QStringLiteral("..........")};
-constexpr std::array<int32_t, 3> kNext{4, 0, 6};
+constexpr NextColourArray kNext{4, 0, 6};
 
 void SetUp(GameProbe probe) {
     LayOut(probe.Board(), kLayout);

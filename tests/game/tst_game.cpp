@@ -87,7 +87,7 @@ private slots:
         QCOMPARE(board.Item(5)->Colour(), 2);
         QCOMPARE(board.Item(50)->Colour(), 4);
         QCOMPARE(board.Item(99)->Colour(), 6);
-        QCOMPARE(h.probe().NextColours(), (std::array<int32_t, 3>{1, 1, 3}));
+        QCOMPARE(h.probe().NextColours(), (NextColourArray{1, 1, 3}));
         QCOMPARE(h.game->Score(), 0);
         QCOMPARE(h.game->EndOfGame(), false);
         QCOMPARE(h.probe().BestScoreShown(), 350);
@@ -216,7 +216,7 @@ private slots:
         h.Press(5, 6);
         QCOMPARE(h.game->Score(), 50);
         QCOMPARE(h.probe().Board().PopulatedPieceCount(), 1);
-        QCOMPARE(h.probe().NextColours(), (std::array<int32_t, 3>{1, 2, 3}));
+        QCOMPARE(h.probe().NextColours(), (NextColourArray{1, 2, 3}));
         QCOMPARE(h.sound.played,
                  (QStringList{QStringLiteral("select.wav"), QStringLiteral("remove.wav")}));
         for (int32_t col = 1; col <= 5; ++col) {

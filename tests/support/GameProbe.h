@@ -15,7 +15,7 @@ class GameProbe {
 public:
     explicit GameProbe(clsGame& game) : mGame(game) {}
     colPieces& Board() { return *mGame.mcolPieces; }
-    std::array<int32_t, 3>& NextColours() { return mGame.mlngNextColours; }
+    NextColourArray& NextColours() { return mGame.mlngNextColours; }
     bool RemoveRuns() { return mGame.RemoveRuns(); }
     void AddNewPieces() { mGame.AddNewPieces(); }
     void DrawBoard() { mGame.DrawBoard(); }
