@@ -280,7 +280,7 @@ private slots:
             const EventLog settling; // where the keyboard is, and the layout, are told first
             QTRY_VERIFY(!settling.Focused().isEmpty());
             h.window->Canvas()->setCursorCell(step >= Right ? CellIndex(5, 6) : CellIndex(1, 1));
-            Key(h, Qt::Key_Up, Qt::NoModifier, false);
+            h.Key(Qt::Key_Up);
         }
         const EventLog log;
         switch (step) {
@@ -289,7 +289,7 @@ private slots:
         case Left:
         case Up: {
             const std::array arrows{Qt::Key_Right, Qt::Key_Down, Qt::Key_Left, Qt::Key_Up};
-            Key(h, arrows.at(static_cast<size_t>(step - Right)), Qt::NoModifier, false);
+            h.Key(arrows.at(static_cast<size_t>(step - Right)));
             break;
         }
         case Sound:
