@@ -53,8 +53,9 @@ int32_t ScoreAccessible::Number() const {
 }
 
 QString PreviewAccessible::text(QAccessible::Text t) const {
+    // Nothing is coming once the game has gone.
     const QString colours =
-        GameNarration::Colours(Game() != nullptr ? Game()->NextColours() : NextColourArray{});
+        Game() != nullptr ? GameNarration::Colours(Game()->NextColours()) : QString();
     if (t == QAccessible::Name) {
         return QCoreApplication::translate("GameAccessible", "%1 %2")
             .arg(LabelAbove(Area(), GameArea::Part::NextColours), colours);

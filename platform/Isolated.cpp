@@ -1,5 +1,7 @@
 #include "platform/Isolated.h"
 
+#include <QGuiApplication>
+
 namespace {
 
 constexpr char16_t kLeftToRightIsolate = 0x2066;
@@ -31,12 +33,39 @@ QString Between(char16_t opening, const QString& text) {
            QString(unclosed + 1, QChar(kPopDirectionalIsolate));
 }
 
+// Left-to-right text without a direction control, in a sentence that runs left to right, can
+// reach nothing: it stays as it is, so that what is shown, read aloud or copied is unchanged.
+bool MayReachBeyond(const QString& text) {
+    if (QGuiApplication::isRightToLeft()) {
+        return true;
+    }
+    for (const QChar c : text) {
+        switch (c.direction()) {
+        case QChar::DirR:
+        case QChar::DirAL:
+        case QChar::DirLRE:
+        case QChar::DirLRO:
+        case QChar::DirRLE:
+        case QChar::DirRLO:
+        case QChar::DirPDF:
+        case QChar::DirLRI:
+        case QChar::DirRLI:
+        case QChar::DirFSI:
+        case QChar::DirPDI:
+            return true;
+        default:
+            break;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 QString Isolated(const QString& text) {
-    return Between(kFirstStrongIsolate, text);
+    return MayReachBeyond(text) ? Between(kFirstStrongIsolate, text) : text;
 }
 
 QString IsolatedLeftToRight(const QString& text) {
-    return Between(kLeftToRightIsolate, text);
+    return MayReachBeyond(text) ? Between(kLeftToRightIsolate, text) : text;
 }

@@ -650,12 +650,15 @@ private slots:
         QWindowSystemInterface::flushWindowSystemEvents();
         if (after == ScreenReader) {
             QAccessibleInterface* items = QAccessible::queryAccessibleInterface(menu);
+            int pressed = 0;
             for (int i = 0; i < items->childCount(); ++i) {
                 if (items->child(i)->text(QAccessible::Name) == QLatin1String("New")) {
                     items->child(i)->actionInterface()->doAction(
                         QAccessibleActionInterface::pressAction());
+                    ++pressed;
                 }
             }
+            QCOMPARE(pressed, 1);
         }
         QCOMPARE(unloaded.count(), 1);
         QVERIFY(!h.window->isVisible());

@@ -123,13 +123,15 @@ private slots:
 
         // The row as a screen reader reads it keeps the rank and the score in their places on
         // either side of the name, from left to right and from right to left.
-        const QString row = window.findChild<ScoreRows*>()->RowText(0);
-        QVERIFY(row.contains(name));
-        const QString leftToRight = ShownLeftToRight(row, Qt::LeftToRight);
+        const ScoreRows* rows = window.findChild<ScoreRows*>();
+        QVERIFY(rows->RowText(0).contains(name));
+        const QString leftToRight = ShownLeftToRight(rows->RowText(0), Qt::LeftToRight);
         QVERIFY2(leftToRight.startsWith(QLatin1String("1,")) &&
                      leftToRight.endsWith(QLatin1String(",700")),
                  qPrintable(leftToRight));
-        const QString rightToLeft = ShownLeftToRight(row, Qt::RightToLeft);
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft); // as in Arabic and Hebrew
+        const QString rightToLeft = ShownLeftToRight(rows->RowText(0), Qt::RightToLeft);
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
         QVERIFY2(rightToLeft.startsWith(QLatin1String("700,")) &&
                      rightToLeft.endsWith(QLatin1String(",1")),
                  qPrintable(rightToLeft));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/PieceImages.h"
 #include "platform/RandomSource.h"
 #include "platform/SoundPlayer.h"
 
@@ -19,7 +20,7 @@ class ScriptedRandom : public RandomSource {
 public:
     explicit ScriptedRandom(uint64_t seed = 1) : mFallback(seed) {}
     void Push(double fraction) { mScript.push_back(fraction); }
-    void PushColour(int32_t colour) { Push((colour + 0.5) / 7.0); }
+    void PushColour(int32_t colour) { Push((colour + 0.5) / PIECE_COLOURS); }
     void PushCell(int32_t index) { Push((index - 0.5) / 100.0); }
     void PushColours(std::initializer_list<int32_t> colours) {
         for (const int32_t colour : colours) {
