@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 
+#include <QScopeGuard>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -170,13 +171,20 @@ private slots:
     void helpOpensWithoutBlocking_data() {
         QTest::addColumn<bool>("exists");
         QTest::addColumn<QString>("topic");
-        QTest::newRow("default page") << true << QString();
-        QTest::newRow("topic") << true << QStringLiteral("scoring");
-        QTest::newRow("missing file") << false << QString();
+        QTest::addColumn<Qt::LayoutDirection>("direction");
+        QTest::newRow("default page") << true << QString() << Qt::LeftToRight;
+        QTest::newRow("topic") << true << QStringLiteral("scoring") << Qt::LeftToRight;
+        QTest::newRow("missing file") << false << QString() << Qt::LeftToRight;
+        // The path keeps its slashes in place inside a sentence that runs right to left.
+        QTest::newRow("missing file, right to left") << false << QString() << Qt::RightToLeft;
     }
     void helpOpensWithoutBlocking() {
         QFETCH(bool, exists);
         QFETCH(QString, topic);
+        QFETCH(Qt::LayoutDirection, direction);
+        QGuiApplication::setLayoutDirection(direction);
+        const auto restore =
+            qScopeGuard([] { QGuiApplication::setLayoutDirection(Qt::LeftToRight); });
         QTemporaryDir folder;
         const QString file = folder.filePath(QStringLiteral("help.html"));
         if (exists) {
@@ -208,6 +216,9 @@ private slots:
             QCOMPARE(viewer->source().fragment(), topic);
         } else {
             QVERIFY(viewer->toPlainText().contains(QStringLiteral("could not be found")));
+            const QString path = QDir::toNativeSeparators(file);
+            QVERIFY(viewer->toPlainText().contains(
+                direction == Qt::RightToLeft ? QChar(0x2066) + path + QChar(0x2069) : ' ' + path));
         }
     }
 };
