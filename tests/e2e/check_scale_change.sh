@@ -122,18 +122,14 @@ settle() { # scale file predicate args...
 # keys (Right, Down: from the top-left cell, where the cursor starts) and click COL ROW SCALE.
 # At scale 2 the game area is either drawn anew (like) or scaled by the compositor (scaled).
 check_changes() { # name reference-area-at-scale-2 like|scaled
-    local name=$1 col row want=$work/$1-ref-masked.png
+    local name=$1 col row want
     masked "$2" 2 "$work/$name-ref-masked.png"
     settle 1 "$work/$name-1.png" drawn || { fail "$name: nothing drawn at scale 1"; return; }
     masked "$work/$name-1.png" 1 "$work/$name-1-masked.png"
-    [ "$3" = like ] || want=$work/$name-1-masked.png
+    [ "$3" = like ] && want=$work/$name-ref-masked.png || want=$work/$name-1-masked.png
 
     to_scale 2
-    if ! settle 2 "$work/$name-2.png" "$3" "$want"; then
-        masked "$work/$name-2.png" 2 "$work/masked.png"
-        fail "$name: at scale 2 the game area is not $3 as expected ($3 $(differing "$work/masked.png" "$want")" \
-            "device pixels of grid, panel and labels differ)"
-    fi
+    settle 2 "$work/$name-2.png" "$3" "$want" || fail "$name: at scale 2 the game area is not $3"
     read -r col row <<<"$(ball_cell "$work/$name-2.png" 2)"
     [ -n "${col:-}" ] || { fail "$name: no ball on the board"; return; }
     keys
@@ -247,6 +243,8 @@ run_wayland() {
     done
     ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 ||
         missing+=" qt6-wayland"
+    local viewer=/usr/lib/qt6/bin/qdbusviewer # another program to type in; Orbet's build needs it
+    [ -x $viewer ] || missing+=" qt6-tools-dev-tools"
     if [ -n "$missing" ]; then
         echo "SKIP Wayland: missing$missing"
         return
@@ -308,8 +306,7 @@ run_wayland() {
     to_scale 1
     start || { fail "Wayland: no window at scale 1"; return; }
     echo "Wayland: the window's content is $(view | cut -d' ' -f3-) logical pixels"
-    # Qt 6.4 keeps a Wayland window at the scale it had on its output, and the window is not
-    # made anew for a new one: the compositor scales it.
+    # Qt 6.4 keeps a window's scale when its output's changes, and the compositor scales it.
     check_changes Wayland "$work/wayland-ref.png" scaled
     # A box open while the scale changes stays open, and the game follows once it is closed.
     boxed() { swaymsg -s "$sock" -t get_tree |
@@ -330,31 +327,23 @@ run_wayland() {
     to_scale 1
 
     # Another program has the keyboard and Orbet's Help is open while the scale goes 1 -> 2 -> 1:
-    # the other program keeps the keyboard, and Help stays open.
-    helped() { swaymsg -s "$sock" -t get_tree |
-        python3 "$here/sway_view.py" com.example.Orbet "Orbet Help" >/dev/null; }
-    focused_is() { [ "$(swaymsg -s "$sock" -t get_tree | python3 "$here/sway_view.py" --focused)" = "$1" ]; }
+    # the other program keeps the keyboard, and Help stays open. Not a second Orbet: each would
+    # make its window anew, and the last one made would take the keyboard.
+    helped() { msg '[app_id="com.example.Orbet" title="^Orbet Help$"] nop'; }
+    focused() { msg "[pid=$other con_id=__focused__] nop"; }
     local other
+    before=$failures
     wtype -s 300 -k F1
-    if wait_for helped; then
-        QT_QPA_PLATFORM=wayland "$program" >>"$work/wayland.log" 2>&1 &
-        other=$!
-        pids+=("$other")
-        if wait_for focused_is "$other"; then
-            to_scale 2
-            sleep 1.5
-            to_scale 1
-            sleep 1.5
-            focused_is "$other" || fail "Wayland: a scale change took the keyboard from another program"
-            helped || fail "Wayland: Help closed when the scale changed"
-            echo "Wayland: scale 1 -> 2 -> 1 with another program focused and Help open"
-        else
-            fail "Wayland: the second program did not get the keyboard"
-        fi
-        kill "$other"
-    else
-        fail "Wayland: F1 did not open Help"
-    fi
+    wait_for helped || fail "Wayland: F1 did not open Help"
+    QT_QPA_PLATFORM=wayland $viewer >>"$work/wayland.log" 2>&1 &
+    other=$!
+    pids+=("$other")
+    wait_for focused || fail "Wayland: the other program did not get the keyboard"
+    to_scale 2 && sleep 1.5 && to_scale 1 && sleep 1.5
+    focused || fail "Wayland: a scale change took the keyboard from the other program"
+    helped || fail "Wayland: after scale changes Orbet's Help is not open"
+    [ "$failures" != "$before" ] || echo "Wayland: another program kept the keyboard, Help stayed open"
+    kill "$other"
     kill "$app"
 
     # Where the compositor leaves the title bar to the program, Qt's own would offer a maximise

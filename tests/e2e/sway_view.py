@@ -1,8 +1,7 @@
 #!/usr/bin/env python3
 """Prints "x y width height" of the visible window with the given app id, and the given title
 if one is given, in sway's tree (read from standard input, as swaymsg -t get_tree writes it);
-fails when there is none. With --focused instead, prints the process id of the window that has
-the keyboard."""
+fails when there is none."""
 import json
 import sys
 
@@ -18,21 +17,7 @@ def find(node, app_id, title):
     return None
 
 
-def focused(node):
-    if node.get("focused"):
-        return str(node.get("pid"))
-    for child in node.get("nodes", []) + node.get("floating_nodes", []):
-        found = focused(child)
-        if found:
-            return found
-    return None
-
-
-tree = json.load(sys.stdin)
-if sys.argv[1] == "--focused":
-    found = focused(tree)
-else:
-    found = find(tree, sys.argv[1], sys.argv[2] if len(sys.argv) > 2 else None)
+found = find(json.load(sys.stdin), sys.argv[1], sys.argv[2] if len(sys.argv) > 2 else None)
 if not found:
     sys.exit(1)
 print(found)
