@@ -63,8 +63,7 @@ private slots:
                            "LANGUAGE=de"}
             << false << 1 << ""
             << "orbet: Das Fenstersystem-Plugin „wayland“ von Qt fehlt oder ließ sich nicht "
-               "starten; "
-               "installiere qt6-wayland für Wayland, oder entferne QT_QPA_PLATFORM, "
+               "starten; installiere qt6-wayland für Wayland, oder entferne QT_QPA_PLATFORM, "
                "damit Qt selbst wählt.";
         QTest::newRow("Qt's options, headless")
             << QStringList{"-platform", "offscreen", "-style", "Fusion", "-reverse"} << true << -1
