@@ -11,6 +11,8 @@
 #include <QToolButton>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kIconSize = 16;
@@ -111,11 +113,26 @@ void TitleBar::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), palette().color(group, QPalette::Window));
     painter.setPen(palette().color(group, QPalette::Mid));
     painter.drawLine(0, height() - 1, width() - 1, height() - 1);
-    const int iconTop = (height() - kIconSize) / 2;
-    mWindow.windowIcon().paint(&painter, kPadding, iconTop, kIconSize, kIconSize);
+    // Right to left the bar mirrors whole: the boxes at the left edge, the icon at the right.
+    const QRect icon =
+        QStyle::visualRect(layoutDirection(), rect(),
+                           QRect(kPadding, (height() - kIconSize) / 2, kIconSize, kIconSize));
+    mWindow.windowIcon().paint(&painter, icon);
     painter.setPen(palette().color(mWindow.isActiveWindow() ? QPalette::Active : QPalette::Disabled,
                                    QPalette::WindowText));
-    painter.drawText(rect(), Qt::AlignCenter, mWindow.windowTitle());
+    // The caption stands in the middle of the bar, or in the middle of the room between the icon
+    // and the boxes where it would reach either, cut short where even that room is too narrow.
+    const QRect boxes = mMinimise->geometry().united(mClose->geometry());
+    const bool boxesRight = boxes.left() > icon.right();
+    const int from = (boxesRight ? icon.right() : boxes.right()) + 1 + kPadding;
+    const int to = (boxesRight ? boxes.left() : icon.left()) - kPadding;
+    const QRect room(from, 0, std::max(0, to - from), height());
+    const QString caption =
+        fontMetrics().elidedText(mWindow.windowTitle(), Qt::ElideRight, room.width());
+    const int across = fontMetrics().horizontalAdvance(caption);
+    const int middle = (width() - across) / 2;
+    const bool fits = middle >= room.left() && middle + across <= room.right() + 1;
+    painter.drawText(fits ? rect() : room, Qt::AlignCenter, caption);
 }
 
 void TitleBar::mousePressEvent(QMouseEvent* event) {

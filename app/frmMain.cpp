@@ -2,6 +2,7 @@
 
 #include "app/GameAccessible.h"
 #include "app/GameArea.h"
+#include "app/ScreenFollower.h"
 #include "app/TitleBar.h"
 #include "app/clsHelp.h"
 #include "app/frmAbout.h"
@@ -11,7 +12,6 @@
 #include "platform/FitToText.h"
 #include "platform/MessageBox.h"
 #include "platform/NativeWindow.h"
-#include "platform/ScreenWatch.h"
 #include "platform/WindowSurface.h"
 #include "scores/clsStatistics.h"
 #include "scores/frmNameInput.h"
@@ -23,44 +23,11 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
-#include <QScreen>
 #include <QTimer>
-#include <QWindow>
-
-#include <cmath>
 
 namespace {
 constexpr float kPixelsPerUnitAcross = TWIPS_PER_UNIT_ACROSS / 15.0f;
 constexpr float kPixelsPerUnitDown = TWIPS_PER_UNIT_DOWN / 15.0f;
-constexpr int kRetryFollowMs = 500;
-// At a fractional scale factor Qt rounds the game area's top and bottom edges to device pixels
-// each on its own: when the top rounds up and the bottom does not, the area gets one device row
-// fewer than the surface has, and the surface's last row is never shown. The menu bar above the
-// area grows by a pixel or two until the top rounds down, or both edges round up together.
-// Each pixel moves the top's fraction on by the ratio's own fraction, so a height that fits
-// comes within a few pixels for the ratios desktops use (at most 5 for tenths, 4 for eighths);
-// only ratios within 1/32 of a whole number can need more than the 16 tried, and for those the
-// bar keeps its height and the sliver below the side panel's lower edge is cut.
-int MenuHeightThatFits(int natural, qreal ratio) {
-    constexpr double kMargin = 1.0 / 64; // Qt's own roundings may differ right at a half
-    const double area = CLIENT_HEIGHT * ratio;
-    const double areaFraction = area - std::floor(area);
-    for (int height = natural; height <= natural + 16; ++height) {
-        const double top = height * ratio;
-        const double fraction = top - std::floor(top);
-        if (fraction < 0.5 - kMargin || fraction > 1 - 1e-9 ||
-            (fraction > 0.5 + kMargin && fraction + areaFraction > 1.5 + kMargin)) {
-            return height;
-        }
-    }
-    return natural;
-}
-
-// Also undoes a height fixed for an earlier ratio.
-void FitMenuBar(QMenuBar& bar, qreal ratio) {
-    bar.setFixedHeight(MenuHeightThatFits(bar.sizeHint().height(), ratio));
-}
-
 } // namespace
 
 class frmMain::MainSurface : public WindowSurface {
@@ -88,7 +55,6 @@ frmMain::frmMain(const Services& services)
     connect(mCanvas, &GameArea::MouseDown, this, &frmMain::Form_MouseDown);
     connect(mCanvas, &GameArea::CellPressed, this,
             [this](int32_t cell) { Busy([&] { gclsGame->PressCell(cell); }); });
-    connect(mCanvas, &GameArea::DevicePixelRatioChanged, this, &frmMain::MatchDevicePixelRatio);
     mCanvas->setFocus();
     setWindowIcon(App::Icon());
     for (QLabel* label : {lblNextMove, lblYourScore, lblHighScore}) {
@@ -99,9 +65,14 @@ frmMain::frmMain(const Services& services)
         FitToText(*label);
     }
     CreateMenus();
-    FitMenuBar(*menuBar(), devicePixelRatioF());
+    auto* follower = new ScreenFollower(*this, *mSurface, [this] {
+        if (gclsGame != nullptr) {
+            gclsGame->Repaint();
+        }
+    });
+    connect(mCanvas, &GameArea::DevicePixelRatioChanged, follower,
+            &ScreenFollower::MatchDevicePixelRatio);
     WhenNativeWindowLost(*this, [this] { close(); });
-    WhenScreenMayChange(*this, [this] { FollowScreen(); });
     UseOwnTitleBarWhereQtDrawsOne(*this);
     Form_Load();
     mAnnouncer = std::make_unique<GameAnnouncer>(*mCanvas);
@@ -154,42 +125,6 @@ void frmMain::CreateMenus() {
             });
         });
     }
-}
-
-// On another screen, or on one whose scale changed, the window looks as if it had started
-// there: surfaces drawn at the new ratio, the game area on a whole device pixel, and the same
-// size in logical pixels. (On X11 the window system keeps the size in device pixels instead.)
-void frmMain::FollowScreen() {
-    // Qt's Wayland plugin keeps a window's buffers at the scale of the output it was shown on,
-    // though that output's scale changes under it; a native window made anew takes the scale
-    // the output has now. Not while a box is open, which would close with it: a while later.
-    QWindow* native = windowHandle();
-    if (native != nullptr && native->screen() != nullptr &&
-        !qFuzzyCompare(native->devicePixelRatio(), native->screen()->devicePixelRatio())) {
-        if (QApplication::activeModalWidget() != nullptr ||
-            QApplication::activePopupWidget() != nullptr || mBusy > 0) {
-            QTimer::singleShot(kRetryFollowMs, this, &frmMain::FollowScreen);
-            return;
-        }
-        hide();
-        destroy();
-        show();
-    }
-    MatchDevicePixelRatio();
-    FitMenuBar(*menuBar(), devicePixelRatioF());
-    layout()->activate();
-    if (size() != minimumSize()) {
-        resize(minimumSize());
-    }
-}
-
-void frmMain::MatchDevicePixelRatio() {
-    const qreal ratio = devicePixelRatioF();
-    if (gclsGame == nullptr || qFuzzyCompare(mSurface->DevicePixelRatio(), ratio)) {
-        return;
-    }
-    mSurface->setDevicePixelRatio(ratio);
-    gclsGame->Repaint();
 }
 
 // Runs one step of the game, keeping count so that a close arriving meanwhile (say, while a

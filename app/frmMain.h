@@ -56,8 +56,6 @@ private:
     void gclsGame_GameOver();
 
     void CreateMenus();
-    void FollowScreen();
-    void MatchDevicePixelRatio();
     void PlaceLabel(QLabel* label, float Left, float Top);
     template <typename Step> void Busy(Step step);
 

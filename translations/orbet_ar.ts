@@ -265,6 +265,10 @@ The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source
         <source>no window system could be reached; Orbet needs a graphical desktop session (DISPLAY or WAYLAND_DISPLAY).</source>
         <translation>تعذّر الوصول إلى أي نظام نوافذ؛ يحتاج Orbet إلى جلسة سطح مكتب رسومية (DISPLAY أو WAYLAND_DISPLAY).</translation>
     </message>
+    <message>
+        <source>Qt&apos;s window-system plugin &quot;%1&quot; is missing or could not start; install qt6-wayland for Wayland, or unset QT_QPA_PLATFORM to let Qt choose.</source>
+        <translation>المكوّن الإضافي لنظام النوافذ في Qt ‏«%1» مفقود أو تعذّر تشغيله؛ ثبّت الحزمة qt6-wayland لاستخدام Wayland، أو ألغِ تعيين QT_QPA_PLATFORM ليختار Qt بنفسه.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -257,6 +257,10 @@ Wie man spielt, steht in der Handbuchseite orbet(6) und im Hilfe-Menü des Spiel
         <source>no window system could be reached; Orbet needs a graphical desktop session (DISPLAY or WAYLAND_DISPLAY).</source>
         <translation>kein Fenstersystem erreichbar; Orbet braucht eine grafische Desktop-Sitzung (DISPLAY oder WAYLAND_DISPLAY).</translation>
     </message>
+    <message>
+        <source>Qt&apos;s window-system plugin &quot;%1&quot; is missing or could not start; install qt6-wayland for Wayland, or unset QT_QPA_PLATFORM to let Qt choose.</source>
+        <translation>Das Fenstersystem-Plugin „%1“ von Qt fehlt oder ließ sich nicht starten; installiere qt6-wayland für Wayland, oder entferne QT_QPA_PLATFORM, damit Qt selbst wählt.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

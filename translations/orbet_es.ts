@@ -257,6 +257,10 @@ La página de manual orbet(6) y el menú Ayuda del juego explican cómo jugar.</
         <source>no window system could be reached; Orbet needs a graphical desktop session (DISPLAY or WAYLAND_DISPLAY).</source>
         <translation>no se pudo conectar con ningún sistema de ventanas; Orbet necesita una sesión de escritorio gráfica (DISPLAY o WAYLAND_DISPLAY).</translation>
     </message>
+    <message>
+        <source>Qt&apos;s window-system plugin &quot;%1&quot; is missing or could not start; install qt6-wayland for Wayland, or unset QT_QPA_PLATFORM to let Qt choose.</source>
+        <translation>El complemento de sistema de ventanas «%1» de Qt falta o no se pudo iniciar; instale qt6-wayland para Wayland, o elimine QT_QPA_PLATFORM para que Qt elija.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

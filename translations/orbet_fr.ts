@@ -257,6 +257,10 @@ La page de manuel orbet(6) et le menu Aide du jeu expliquent comment jouer.</tra
         <source>no window system could be reached; Orbet needs a graphical desktop session (DISPLAY or WAYLAND_DISPLAY).</source>
         <translation>aucun système de fenêtres n’est joignable&#xa0;; Orbet a besoin d’une session de bureau graphique (DISPLAY ou WAYLAND_DISPLAY).</translation>
     </message>
+    <message>
+        <source>Qt&apos;s window-system plugin &quot;%1&quot; is missing or could not start; install qt6-wayland for Wayland, or unset QT_QPA_PLATFORM to let Qt choose.</source>
+        <translation>le module de système de fenêtres «&#xa0;%1&#xa0;» de Qt est absent ou n’a pas pu démarrer&#xa0;; installez qt6-wayland pour Wayland, ou supprimez QT_QPA_PLATFORM pour laisser Qt choisir.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

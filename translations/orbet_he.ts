@@ -257,6 +257,10 @@ The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source
         <source>no window system could be reached; Orbet needs a graphical desktop session (DISPLAY or WAYLAND_DISPLAY).</source>
         <translation>לא ניתן להתחבר למערכת חלונות; Orbet זקוק להפעלה גרפית של שולחן עבודה (DISPLAY או WAYLAND_DISPLAY).</translation>
     </message>
+    <message>
+        <source>Qt&apos;s window-system plugin &quot;%1&quot; is missing or could not start; install qt6-wayland for Wayland, or unset QT_QPA_PLATFORM to let Qt choose.</source>
+        <translation>תוסף מערכת החלונות ‏&quot;%1&quot; של Qt חסר או שלא ניתן היה להפעילו; יש להתקין את qt6-wayland עבור Wayland, או לבטל את QT_QPA_PLATFORM כדי ש-Qt יבחר בעצמו.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -257,6 +257,10 @@ The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source
         <source>no window system could be reached; Orbet needs a graphical desktop session (DISPLAY or WAYLAND_DISPLAY).</source>
         <translation>किसी विंडो सिस्टम से जुड़ा नहीं जा सका; Orbet को ग्राफ़िकल डेस्कटॉप सत्र (DISPLAY या WAYLAND_DISPLAY) चाहिए।</translation>
     </message>
+    <message>
+        <source>Qt&apos;s window-system plugin &quot;%1&quot; is missing or could not start; install qt6-wayland for Wayland, or unset QT_QPA_PLATFORM to let Qt choose.</source>
+        <translation>Qt का विंडो सिस्टम प्लगइन &quot;%1&quot; मौजूद नहीं है या शुरू नहीं हो सका; Wayland के लिए qt6-wayland इंस्टॉल करें, या QT_QPA_PLATFORM हटाएँ ताकि Qt स्वयं चुने।</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

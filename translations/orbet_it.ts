@@ -257,6 +257,10 @@ La pagina di manuale orbet(6) e il menu Aiuto del gioco spiegano come si gioca.<
         <source>no window system could be reached; Orbet needs a graphical desktop session (DISPLAY or WAYLAND_DISPLAY).</source>
         <translation>impossibile raggiungere un sistema di finestre; Orbet richiede una sessione grafica del desktop (DISPLAY o WAYLAND_DISPLAY).</translation>
     </message>
+    <message>
+        <source>Qt&apos;s window-system plugin &quot;%1&quot; is missing or could not start; install qt6-wayland for Wayland, or unset QT_QPA_PLATFORM to let Qt choose.</source>
+        <translation>il plugin del sistema di finestre «%1» di Qt manca o non si è potuto avviare; installa qt6-wayland per Wayland, oppure rimuovi QT_QPA_PLATFORM per lasciare scegliere a Qt.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -255,6 +255,10 @@ The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source
         <source>no window system could be reached; Orbet needs a graphical desktop session (DISPLAY or WAYLAND_DISPLAY).</source>
         <translation>ウィンドウシステムに接続できません。Orbet の実行にはグラフィカルなデスクトップセッション (DISPLAY または WAYLAND_DISPLAY) が必要です。</translation>
     </message>
+    <message>
+        <source>Qt&apos;s window-system plugin &quot;%1&quot; is missing or could not start; install qt6-wayland for Wayland, or unset QT_QPA_PLATFORM to let Qt choose.</source>
+        <translation>Qt のウィンドウシステムプラグイン「%1」が見つからないか、起動できませんでした。Wayland を使うには qt6-wayland をインストールするか、QT_QPA_PLATFORM を解除して Qt に選ばせてください。</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -255,6 +255,10 @@ The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source
         <source>no window system could be reached; Orbet needs a graphical desktop session (DISPLAY or WAYLAND_DISPLAY).</source>
         <translation>창 시스템에 연결할 수 없습니다. Orbet을 실행하려면 그래픽 데스크톱 세션(DISPLAY 또는 WAYLAND_DISPLAY)이 필요합니다.</translation>
     </message>
+    <message>
+        <source>Qt&apos;s window-system plugin &quot;%1&quot; is missing or could not start; install qt6-wayland for Wayland, or unset QT_QPA_PLATFORM to let Qt choose.</source>
+        <translation>Qt 창 시스템 플러그인 &quot;%1&quot;이(가) 없거나 시작할 수 없습니다. Wayland를 쓰려면 qt6-wayland를 설치하거나, QT_QPA_PLATFORM을 해제하여 Qt가 직접 고르게 하십시오.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -257,6 +257,10 @@ De handleiding orbet(6) en het menu Help van het spel leggen uit hoe je speelt.<
         <source>no window system could be reached; Orbet needs a graphical desktop session (DISPLAY or WAYLAND_DISPLAY).</source>
         <translation>geen venstersysteem bereikbaar; Orbet heeft een grafische desktopsessie nodig (DISPLAY of WAYLAND_DISPLAY).</translation>
     </message>
+    <message>
+        <source>Qt&apos;s window-system plugin &quot;%1&quot; is missing or could not start; install qt6-wayland for Wayland, or unset QT_QPA_PLATFORM to let Qt choose.</source>
+        <translation>de venstersysteemplug-in ‘%1’ van Qt ontbreekt of kon niet starten; installeer qt6-wayland voor Wayland, of verwijder QT_QPA_PLATFORM zodat Qt zelf kiest.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

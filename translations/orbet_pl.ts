@@ -259,6 +259,10 @@ Jak grać, wyjaśniają strona podręcznika orbet(6) i menu Pomoc w grze.</trans
         <source>no window system could be reached; Orbet needs a graphical desktop session (DISPLAY or WAYLAND_DISPLAY).</source>
         <translation>nie można połączyć się z żadnym systemem okien; Orbet wymaga graficznej sesji pulpitu (DISPLAY lub WAYLAND_DISPLAY).</translation>
     </message>
+    <message>
+        <source>Qt&apos;s window-system plugin &quot;%1&quot; is missing or could not start; install qt6-wayland for Wayland, or unset QT_QPA_PLATFORM to let Qt choose.</source>
+        <translation>brak wtyczki systemu okien „%1” biblioteki Qt lub nie udało się jej uruchomić; zainstaluj qt6-wayland dla Waylanda albo usuń zmienną QT_QPA_PLATFORM, aby Qt wybrało samo.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -257,6 +257,10 @@ A página de manual orbet(6) e o menu Ajuda do jogo explicam como jogar.</transl
         <source>no window system could be reached; Orbet needs a graphical desktop session (DISPLAY or WAYLAND_DISPLAY).</source>
         <translation>nenhum sistema de janelas disponível; o Orbet precisa de uma sessão gráfica (DISPLAY ou WAYLAND_DISPLAY).</translation>
     </message>
+    <message>
+        <source>Qt&apos;s window-system plugin &quot;%1&quot; is missing or could not start; install qt6-wayland for Wayland, or unset QT_QPA_PLATFORM to let Qt choose.</source>
+        <translation>o plugin de sistema de janelas &quot;%1&quot; do Qt está ausente ou não pôde ser iniciado; instale o qt6-wayland para usar o Wayland, ou remova QT_QPA_PLATFORM para que o Qt escolha.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

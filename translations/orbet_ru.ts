@@ -259,6 +259,10 @@ The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source
         <source>no window system could be reached; Orbet needs a graphical desktop session (DISPLAY or WAYLAND_DISPLAY).</source>
         <translation>не удалось подключиться к оконной системе; для работы Orbet нужен графический сеанс (DISPLAY или WAYLAND_DISPLAY).</translation>
     </message>
+    <message>
+        <source>Qt&apos;s window-system plugin &quot;%1&quot; is missing or could not start; install qt6-wayland for Wayland, or unset QT_QPA_PLATFORM to let Qt choose.</source>
+        <translation>модуль оконной системы Qt «%1» отсутствует или не запустился; установите qt6-wayland для Wayland или удалите QT_QPA_PLATFORM, чтобы Qt выбрал сам.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -255,6 +255,10 @@ orbet(6) kılavuz sayfası ve oyunun Yardım menüsü nasıl oynanacağını anl
         <source>no window system could be reached; Orbet needs a graphical desktop session (DISPLAY or WAYLAND_DISPLAY).</source>
         <translation>hiçbir pencere sistemine ulaşılamadı; Orbet grafik bir masaüstü oturumu gerektirir (DISPLAY ya da WAYLAND_DISPLAY).</translation>
     </message>
+    <message>
+        <source>Qt&apos;s window-system plugin &quot;%1&quot; is missing or could not start; install qt6-wayland for Wayland, or unset QT_QPA_PLATFORM to let Qt choose.</source>
+        <translation>Qt&apos;nin &quot;%1&quot; pencere sistemi eklentisi eksik ya da başlatılamadı; Wayland için qt6-wayland paketini kurun ya da Qt&apos;nin kendisi seçsin diye QT_QPA_PLATFORM değişkenini kaldırın.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

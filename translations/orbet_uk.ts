@@ -259,6 +259,10 @@ The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source
         <source>no window system could be reached; Orbet needs a graphical desktop session (DISPLAY or WAYLAND_DISPLAY).</source>
         <translation>не вдалося під’єднатися до віконної системи; для роботи Orbet потрібен графічний сеанс (DISPLAY або WAYLAND_DISPLAY).</translation>
     </message>
+    <message>
+        <source>Qt&apos;s window-system plugin &quot;%1&quot; is missing or could not start; install qt6-wayland for Wayland, or unset QT_QPA_PLATFORM to let Qt choose.</source>
+        <translation>модуль віконної системи Qt «%1» відсутній або не запустився; встановіть qt6-wayland для Wayland або вилучіть QT_QPA_PLATFORM, щоб Qt обрав сам.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

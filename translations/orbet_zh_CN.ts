@@ -255,6 +255,10 @@ The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source
         <source>no window system could be reached; Orbet needs a graphical desktop session (DISPLAY or WAYLAND_DISPLAY).</source>
         <translation>无法连接到窗口系统；Orbet 需要图形桌面会话（DISPLAY 或 WAYLAND_DISPLAY）。</translation>
     </message>
+    <message>
+        <source>Qt&apos;s window-system plugin &quot;%1&quot; is missing or could not start; install qt6-wayland for Wayland, or unset QT_QPA_PLATFORM to let Qt choose.</source>
+        <translation>Qt 的窗口系统插件“%1”缺失或无法启动；如需使用 Wayland，请安装 qt6-wayland，或取消设置 QT_QPA_PLATFORM，让 Qt 自行选择。</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -2,6 +2,8 @@
 #include "support/Pixels.h"
 #include "support/WindowHarness.h"
 
+#include "app/TitleBar.h"
+
 #include <QLabel>
 #include <QTest>
 
@@ -104,9 +106,19 @@ private slots:
     }
 
     // Every device pixel of the surface reaches the window one for one, at whole and at
-    // fractional scale factors alike.
+    // fractional scale factors alike, below a title bar of the window's own too.
+    void windowShowsEveryDevicePixel_data() {
+        QTest::addColumn<bool>("titled");
+        QTest::newRow("menu bar only") << false;
+        QTest::newRow("title bar") << true;
+    }
     void windowShowsEveryDevicePixel() {
+        QFETCH(bool, titled);
         WindowHarness h;
+        if (titled) {
+            TitleBar::Install(*h.window);
+            QTRY_COMPARE(h.window->Canvas()->y(), TitleBar::HEIGHT + h.window->menuBar()->height());
+        }
         const qreal ratio = h.window->devicePixelRatioF();
         QCOMPARE(h.window->Canvas()->size(), QSize(463, 339));
         const QImage& surface = h.window->Surface().Image();

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <qpa/qwindowsysteminterface.h>
@@ -554,17 +555,22 @@ private slots:
         QVERIFY(!viewer->isModal());
     }
 
-    // Where the window draws its own title bar, it offers a minimise and a close box only, and
-    // the game area keeps its size below the menu bar.
+    // Where the window draws its own title bar, it offers a minimise and a close box only, which
+    // never take the keys, and the game area keeps its size below the menu bar. The bar spans
+    // the window as it grows and, right to left, mirrors whole: the icon opposite the boxes.
     void ownTitleBar_data() {
         QTest::addColumn<bool>("close");
-        QTest::newRow("minimise box") << false;
-        QTest::newRow("close box") << true;
+        QTest::addColumn<Qt::LayoutDirection>("direction");
+        QTest::newRow("minimise box") << false << Qt::LeftToRight;
+        QTest::newRow("close box") << true << Qt::LeftToRight;
+        QTest::newRow("right to left") << false << Qt::RightToLeft;
     }
     void ownTitleBar() {
         QFETCH(bool, close);
+        QFETCH(Qt::LayoutDirection, direction);
         WindowHarness h;
         frmMain& w = *h.window;
+        w.setLayoutDirection(direction);
         QSignalSpy unloaded(&w, &frmMain::Unloaded);
         const QSize before = w.size();
         TitleBar* bar = TitleBar::Install(w);
@@ -576,7 +582,19 @@ private slots:
                  QList<QAbstractButton*>({bar->MinimiseButton(), bar->CloseButton()}));
         QCOMPARE(bar->MinimiseButton()->accessibleName(), QStringLiteral("Minimise"));
         QCOMPARE(bar->CloseButton()->accessibleName(), QStringLiteral("Close"));
-        QVERIFY(!bar->grab().isNull());
+        for (QAbstractButton* box : bar->findChildren<QAbstractButton*>()) {
+            QCOMPARE(box->focusPolicy(), Qt::NoFocus);
+        }
+        w.setContentsMargins(w.contentsMargins() + QMargins(0, 0, 100, 0));
+        QTRY_COMPARE(w.width(), before.width() + 100);
+        QCOMPARE(bar->geometry(), QRect(0, 0, w.width(), TitleBar::HEIGHT));
+        // The icon, 16 pixels square 8 in from the edge away from the boxes, clear of them.
+        const QRect icon = QStyle::visualRect(direction, bar->rect(), QRect(8, 8, 16, 16));
+        const QImage shown = bar->grab(icon).toImage();
+        QVERIFY(!bar->childrenRegion().intersects(icon));
+        QImage ground(shown.size(), shown.format());
+        ground.fill(shown.pixel(0, 0));
+        QVERIFY(shown != ground); // the icon is drawn there
 
         QTest::mouseClick(close ? bar->CloseButton() : bar->MinimiseButton(), Qt::LeftButton);
         QCOMPARE(unloaded.count(), close ? 1 : 0);
