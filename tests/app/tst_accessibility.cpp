@@ -182,6 +182,7 @@ private slots:
         QCOMPARE(to->text(QAccessible::Name), QStringLiteral("row 3, column 5, empty"));
         QVERIFY(!from->state().selected);
         QCOMPARE(yours->valueInterface()->currentValue().toInt(), 50);
+        QCOMPARE(yours->valueInterface()->minimumStepSize().toInt(), 10); // a ball's points
         QVERIFY(log.All().contains(QStringLiteral("value: Your Score: 50")));
         QVERIFY(log.All().contains(QStringLiteral("unselected: row 3, column 6, empty")));
         QVERIFY(log.All().contains(QStringLiteral("name: row 3, column 1, empty")));

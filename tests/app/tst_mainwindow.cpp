@@ -677,6 +677,12 @@ private slots:
                 }
             }
             QCOMPARE(pressed, 1);
+            // What it reads of the board comes from no game at all, not from the one released.
+            QAccessibleInterface* area = QAccessible::queryAccessibleInterface(h.window->Canvas());
+            QAccessibleInterface* board = area->child(0);
+            QVERIFY(board != nullptr && board->tableInterface() != nullptr);
+            QCOMPARE(board->tableInterface()->cellAt(0, 0)->text(QAccessible::Name),
+                     QStringLiteral("row 1, column 1, empty"));
         }
         QCOMPARE(unloaded.count(), 1);
         QVERIFY(!h.window->isVisible());
