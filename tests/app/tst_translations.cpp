@@ -93,6 +93,7 @@ QStringList Misfits(QWidget* window) {
     QStringList misfits;
     const QString where = window->windowTitle();
     QList<QWidget*> placed;
+    QList<QWidget*> buttons;
     for (QWidget* widget : window->findChildren<QWidget*>()) {
         if (!widget->isVisibleTo(window) || widget->parentWidget() == nullptr) {
             continue;
@@ -121,6 +122,7 @@ QStringList Misfits(QWidget* window) {
                                .arg(needed)
                                .arg(button->width());
             }
+            buttons << button;
         } else {
             continue;
         }
@@ -147,6 +149,14 @@ QStringList Misfits(QWidget* window) {
             if (a->parentWidget() == b->parentWidget() && ink(a).intersects(ink(b))) {
                 misfits << QStringLiteral("%1: \"%2\" and \"%3\" overlap")
                                .arg(where, a->text(), b->text());
+            }
+        }
+    }
+    for (qsizetype i = 0; i < buttons.size(); ++i) { // a button widened for its text stays apart
+        for (qsizetype j = i + 1; j < buttons.size(); ++j) {
+            if (buttons[i]->parentWidget() == buttons[j]->parentWidget() &&
+                buttons[i]->geometry().intersects(buttons[j]->geometry())) {
+                misfits << QStringLiteral("%1: two buttons overlap").arg(where);
             }
         }
     }
