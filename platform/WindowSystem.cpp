@@ -6,6 +6,7 @@
 #include <QList>
 #include <QTranslator>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
@@ -32,33 +33,60 @@ std::mutex& HeldLock() {
 
 // What to say if the window system does not open, in the player's language, made ready before
 // there is an application to translate it: that no desktop session could be reached, or, where
-// there is one but Qt cannot start the plugin it was asked for, which plugin and what to do.
-QByteArray& Refusal() {
-    static QByteArray said;
+// there is one but Qt has no plugin of the name it was asked for, which plugin and what to do.
+struct Refusals {
+    QByteArray unreached;
+    QByteArray missingPlugin;
+    bool displayNamed = false; // a plugin asked for where a desktop session seems to be
+};
+Refusals& Refusal() {
+    static Refusals said;
     return said;
 }
-bool& PluginRefused() {
-    static bool refused = false;
-    return refused;
+
+// Text from the command line or the environment, fit for one line of a terminal: no control
+// or direction character of its own, and not without end.
+QString Printable(const QString& text) {
+    constexpr qsizetype kLongest = 200;
+    QString shown;
+    for (const QChar c : text.left(kLongest)) {
+        shown += c.isPrint() && c.category() != QChar::Other_Format ? c : QChar(u'?');
+    }
+    return text.size() > kLongest ? shown + QStringLiteral("...") : shown;
 }
 
-// Qt's own reason: what its plugin loader said last, else the first line of its last words.
-QString QtReason(const QString& fatal) {
+// Qt's plugin loader says so when it has no plugin of the name asked for.
+bool PluginMissing() {
     const std::lock_guard<std::mutex> hold(HeldLock());
+    return std::any_of(Held().cbegin(), Held().cend(), [](const HeldMessage& message) {
+        return message.category == "qt.qpa.plugin" &&
+               message.text.startsWith(QLatin1String("Could not find the Qt platform plugin"));
+    });
+}
+
+// Qt's own reason: what a plugin said last, else what its loader said last.
+QString QtReason() {
+    const std::lock_guard<std::mutex> hold(HeldLock());
+    QString loader;
     for (auto message = Held().crbegin(); message != Held().crend(); ++message) {
-        if (message->category == "qt.qpa.plugin") {
+        if (message->category.startsWith("qt.qpa.") && message->category != "qt.qpa.plugin") {
             return message->text;
         }
+        if (loader.isEmpty() && message->category == "qt.qpa.plugin") {
+            loader = message->text;
+        }
     }
-    return fatal.section(QLatin1Char('\n'), 0, 0);
+    return loader;
 }
 
 // While the window system opens, Qt's reports wait: they are of use only if it opens.
 void HoldWhileOpening(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg) {
-        std::fputs(Refusal().constData(), stderr);
-        if (PluginRefused()) {
-            std::fprintf(stderr, "orbet: Qt: %s\n", QtReason(text).toLocal8Bit().constData());
+        const Refusals& refusal = Refusal();
+        const bool missing = refusal.displayNamed && PluginMissing();
+        std::fputs((missing ? refusal.missingPlugin : refusal.unreached).constData(), stderr);
+        if (const QString reason = QtReason(); refusal.displayNamed && !reason.isEmpty()) {
+            std::fprintf(stderr, "orbet: Qt: %s\n", Printable(reason).toLocal8Bit().constData());
         }
         std::fflush(stderr);
         std::_Exit(1); // nothing has been opened or changed yet
@@ -101,25 +129,31 @@ void Replay(const HeldMessage& message) {
 
 std::unique_ptr<QApplication> OpenWindowSystem(int& argc, char** argv) {
     const QString plugin = AskedPlugin(argc, argv);
-    PluginRefused() = !plugin.isEmpty() && (!qEnvironmentVariableIsEmpty("DISPLAY") ||
-                                            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"));
-    const char* const message =
-        PluginRefused()
-            ? QT_TRANSLATE_NOOP("WindowSystem",
-                                "Qt's window-system plugin \"%1\" is missing or could not start; "
-                                "install qt6-wayland for Wayland, or unset QT_QPA_PLATFORM to "
-                                "let Qt choose.")
-            : QT_TRANSLATE_NOOP("WindowSystem", "no window system could be reached; Orbet needs a "
-                                                "graphical desktop session (DISPLAY or "
-                                                "WAYLAND_DISPLAY).");
     const std::unique_ptr<QTranslator> translator = Translations::Orbet();
-    const QString translated =
-        translator ? translator->translate("WindowSystem", message) : QString();
-    QString said = translated.isEmpty() ? QString::fromLatin1(message) : translated;
-    if (PluginRefused()) {
-        said = said.arg(plugin);
-    }
-    Refusal() = "orbet: " + said.toLocal8Bit() + '\n';
+    const auto say = [&translator](const char* message) {
+        const QString translated =
+            translator ? translator->translate("WindowSystem", message) : QString();
+        return translated.isEmpty() ? QString::fromLatin1(message) : translated;
+    };
+    Refusals& refusal = Refusal();
+    refusal.displayNamed = !plugin.isEmpty() && (!qEnvironmentVariableIsEmpty("DISPLAY") ||
+                                                 !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"));
+    refusal.unreached =
+        "orbet: " +
+        say(QT_TRANSLATE_NOOP("WindowSystem", "no window system could be reached; Orbet needs a "
+                                              "graphical desktop session (DISPLAY or "
+                                              "WAYLAND_DISPLAY)."))
+            .toLocal8Bit() +
+        '\n';
+    refusal.missingPlugin =
+        "orbet: " +
+        say(QT_TRANSLATE_NOOP("WindowSystem",
+                              "Qt's window-system plugin \"%1\" is missing or could not start; "
+                              "install qt6-wayland for Wayland, or unset QT_QPA_PLATFORM to "
+                              "let Qt choose."))
+            .arg(Printable(plugin))
+            .toLocal8Bit() +
+        '\n';
     const QtMessageHandler previous = qInstallMessageHandler(HoldWhileOpening);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);
