@@ -205,55 +205,28 @@ private slots:
         // How a step with one new ball, and one with three, begins when told aloud.
         QTest::addColumn<QString>("oneNew");
         QTest::addColumn<QString>("threeNew");
-        QTest::newRow("German in Germany")
-            << "de_DE"
-            << "de"
-            << "orbet_de.html" << false << QStringLiteral("Neue Kugel: ")
-            << QStringLiteral("Neue Kugeln: ");
-        QTest::newRow("French in Canada")
-            << "fr_CA"
-            << "fr"
-            << "orbet_fr.html" << false << QStringLiteral("Nouvelle boule\u00a0: ")
-            << QStringLiteral("Nouvelles boules\u00a0: ");
-        QTest::newRow("Dutch") << "nl_NL"
-                               << "nl"
-                               << "orbet_nl.html" << false << QStringLiteral("nieuwe bal: ")
-                               << QStringLiteral("nieuwe ballen: ");
-        QTest::newRow("Portuguese in Brazil")
-            << "pt_BR"
-            << "pt_BR"
-            << "orbet_pt_BR.html" << false << QStringLiteral("nova bola: ")
-            << QStringLiteral("novas bolas: ");
-        QTest::newRow("Chinese in China")
-            << "zh_CN"
-            << "zh_CN"
-            << "orbet_zh_CN.html" << false << QStringLiteral("新球：") << QStringLiteral("新球：");
-        QTest::newRow("Arabic in Egypt") << "ar_EG"
-                                         << "ar"
-                                         << "orbet_ar.html" << true << QStringLiteral("كرة جديدة: ")
-                                         << QStringLiteral("كرات جديدة: ");
-        QTest::newRow("Hebrew") << "he_IL"
-                                << "he"
-                                << "orbet_he.html" << true << QStringLiteral("כדור חדש: ")
-                                << QStringLiteral("כדורים חדשים: ");
-        QTest::newRow("English") << "en_US"
-                                 << "en"
-                                 << "orbet.html" << false << QStringLiteral("new ball: ")
-                                 << QStringLiteral("new balls: ");
-        QTest::newRow("Swedish, not spoken")
-            << "sv_SE"
-            << ""
-            << "orbet.html" << false << QStringLiteral("new ball: ")
-            << QStringLiteral("new balls: ");
-        QTest::newRow("Portuguese in Portugal, not spoken")
-            << "pt_PT"
-            << ""
-            << "orbet.html" << false << QStringLiteral("new ball: ")
-            << QStringLiteral("new balls: ");
-        QTest::newRow("the C locale") << "C"
-                                      << ""
-                                      << "orbet.html" << false << QStringLiteral("new ball: ")
-                                      << QStringLiteral("new balls: ");
+        const auto row = [](const char* name, const char* locale, const char* language,
+                            const char* page, bool rightToLeft, const char* one,
+                            const char* three) {
+            QTest::newRow(name) << QString::fromLatin1(locale) << QString::fromLatin1(language)
+                                << QString::fromLatin1(page) << rightToLeft
+                                << QString::fromUtf8(one) << QString::fromUtf8(three);
+        };
+        row("German in Germany", "de_DE", "de", "orbet_de.html", false,
+            "Neue Kugel: ", "Neue Kugeln: ");
+        row("French in Canada", "fr_CA", "fr", "orbet_fr.html", false,
+            "Nouvelle boule\u00a0: ", "Nouvelles boules\u00a0: ");
+        row("Dutch", "nl_NL", "nl", "orbet_nl.html", false, "nieuwe bal: ", "nieuwe ballen: ");
+        row("Portuguese in Brazil", "pt_BR", "pt_BR", "orbet_pt_BR.html", false,
+            "nova bola: ", "novas bolas: ");
+        row("Chinese in China", "zh_CN", "zh_CN", "orbet_zh_CN.html", false, "新球：", "新球：");
+        row("Arabic in Egypt", "ar_EG", "ar", "orbet_ar.html", true, "كرة جديدة: ", "كرات جديدة: ");
+        row("Hebrew", "he_IL", "he", "orbet_he.html", true, "כדור חדש: ", "כדורים חדשים: ");
+        row("English", "en_US", "en", "orbet.html", false, "new ball: ", "new balls: ");
+        row("Swedish, not spoken", "sv_SE", "", "orbet.html", false, "new ball: ", "new balls: ");
+        row("Portuguese in Portugal, not spoken", "pt_PT", "", "orbet.html", false,
+            "new ball: ", "new balls: ");
+        row("the C locale", "C", "", "orbet.html", false, "new ball: ", "new balls: ");
     }
     void loadsThePlayersLanguage() {
         QFETCH(QString, locale);
