@@ -3,26 +3,13 @@
 #include "app/clsScoreBoard.h"
 #include "app/clsSound.h"
 #include "board/colPieces.h"
-#include "platform/App.h"
-#include "platform/Settings.h"
+#include "platform/Stored.h"
 #include "platform/WindowSurface.h"
-
-namespace {
-const QString kOptions = QStringLiteral("Options");
-const QString kSounds = QStringLiteral("Sounds");
-const QString kShapes = QStringLiteral("Shapes");
-const QString kTrue = QStringLiteral("True");
-const QString kFalse = QStringLiteral("False");
-} // namespace
 
 clsGame::clsGame(const GameServices& services)
     : mStatistics(services.statistics), mRandom(services.random) {
-    const QString stored =
-        GetSetting(App::SettingsApplication(), kOptions, kSounds, QStringLiteral("on"));
-    mblnSounds = stored.toUpper() == QStringLiteral("ON");
-    // Anything but "True", in whatever letter case, leaves the balls plain.
-    mblnShapes = GetSetting(App::SettingsApplication(), kOptions, kShapes, kFalse)
-                     .compare(kTrue, Qt::CaseInsensitive) == 0;
+    mblnSounds = Stored::ReadSwitch(Stored::Key::Sounds);
+    mblnShapes = Stored::ReadSwitch(Stored::Key::Shapes);
     mcolPieces = std::make_unique<colPieces>();
     mclsYourScore = std::make_unique<clsScoreBoard>();
     mclsHighScore = std::make_unique<clsScoreBoard>();
@@ -34,13 +21,12 @@ clsGame::~clsGame() {
 }
 
 void clsGame::setSounds(bool blnSounds) {
-    SaveSetting(App::SettingsApplication(), kOptions, kSounds,
-                blnSounds ? QStringLiteral("on") : QStringLiteral("off"));
+    Stored::WriteSwitch(Stored::Key::Sounds, blnSounds);
     mblnSounds = blnSounds;
 }
 
 void clsGame::setShapes(bool blnShapes) {
-    SaveSetting(App::SettingsApplication(), kOptions, kShapes, blnShapes ? kTrue : kFalse);
+    Stored::WriteSwitch(Stored::Key::Shapes, blnShapes);
     mblnShapes = blnShapes;
 }
 

@@ -2,16 +2,12 @@
 
 #include "platform/App.h"
 #include "platform/Settings.h"
+#include "platform/Stored.h"
 
 #include <algorithm>
 #include <array>
 
 namespace {
-
-const QString kNames = QStringLiteral("Orbet Name");
-const QString kScores = QStringLiteral("Orbet Score");
-const QString kNoName = QStringLiteral("-");
-const QString kNoScore = QStringLiteral("0");
 
 struct Entry {
     QString name;
@@ -20,12 +16,12 @@ struct Entry {
 };
 using Table = std::array<Entry, clsStatistics::RANKS>;
 
-// The table as stored, read through get(section, key, default).
-template <typename Get> Table Stored(const Get& get) {
+// The table as stored, each item read through get(item).
+template <typename Get> Table AsStored(const Get& get) {
     Table table;
     for (size_t r = 1; r <= table.size(); ++r) {
-        const QString key = QString::number(r);
-        table[r - 1] = {get(kNames, key, kNoName), get(kScores, key, kNoScore)};
+        const auto rank = static_cast<int32_t>(r);
+        table[r - 1] = {get(Stored::Name(rank)), get(Stored::Score(rank))};
     }
     return table;
 }
@@ -34,7 +30,7 @@ template <typename Get> Table Stored(const Get& get) {
 // comes back unchanged.
 Table Ranked(const Table& stored) {
     Table ranked;
-    ranked.fill({kNoName, kNoScore});
+    ranked.fill({Stored::Name(1).absent, Stored::Score(1).absent}); // as a rank never written
     std::copy_if(stored.begin(), stored.end(), ranked.begin(), [](const Entry& entry) {
         return clsStatistics::ScoreNumber(entry.score).has_value();
     });
@@ -59,10 +55,9 @@ bool clsStatistics::AddStatistic(const QString& strName, int32_t lngScore) {
     }
     bool earned = false;
     const bool written = EditSettings(App::SettingsApplication(), [&](SettingsEdit& settings) {
-        const Table stored =
-            Stored([&](const QString& section, const QString& key, const QString& none) {
-                return settings.Get(section, key, none);
-            });
+        const Table stored = AsStored([&](const Stored::Item& item) {
+            return settings.Get(item.section, item.key, item.absent);
+        });
         const Table ranked = Ranked(stored);
         const size_t rank = RankIn(ranked, lngScore);
         earned = rank != 0;
@@ -77,9 +72,10 @@ bool clsStatistics::AddStatistic(const QString& strName, int32_t lngScore) {
         // only those where a damaged entry gave way to the valid ones below it.
         const auto moved = std::mismatch(stored.begin(), stored.begin() + rank - 1, ranked.begin());
         for (auto r = static_cast<size_t>(moved.first - stored.begin()) + 1; r <= RANKS; ++r) {
-            const QString key = QString::number(r);
-            settings.Save(kNames, key, updated[r - 1].name);
-            settings.Save(kScores, key, updated[r - 1].score);
+            const Stored::Item name = Stored::Name(static_cast<int32_t>(r));
+            const Stored::Item score = Stored::Score(static_cast<int32_t>(r));
+            settings.Save(name.section, name.key, updated[r - 1].name);
+            settings.Save(score.section, score.key, updated[r - 1].score);
         }
     });
     // Unwritten is a failure, unless the score would have earned no rank anyway.
@@ -87,18 +83,15 @@ bool clsStatistics::AddStatistic(const QString& strName, int32_t lngScore) {
 }
 
 QString clsStatistics::GetName(int32_t lngIndex) const {
-    return GetSetting(App::SettingsApplication(), kNames, QString::number(lngIndex), kNoName);
+    return Stored::Read(Stored::Name(lngIndex));
 }
 
 QString clsStatistics::GetScore(int32_t lngIndex) const {
-    return GetSetting(App::SettingsApplication(), kScores, QString::number(lngIndex), kNoScore);
+    return Stored::Read(Stored::Score(lngIndex));
 }
 
 int32_t clsStatistics::RankOf(int32_t lngScore) const {
-    const Table stored =
-        Stored([](const QString& section, const QString& key, const QString& none) {
-            return GetSetting(App::SettingsApplication(), section, key, none);
-        });
+    const Table stored = AsStored([](const Stored::Item& item) { return Stored::Read(item); });
     return static_cast<int32_t>(RankIn(Ranked(stored), lngScore));
 }
 

@@ -134,7 +134,7 @@ private slots:
 
     void screenReaderSeesTheBoardAndTheScores() {
         WindowHarness h;
-        IsolatedSettings::Write(QStringLiteral("Orbet Score/1"), QStringLiteral("350"));
+        IsolatedSettings::Write(Stored::Score(1), QStringLiteral("350"));
         h.Action(QStringLiteral("&New"))->trigger();
         LayOut(h.probe().Board(), BoardWith({{3, "0000.0...."}}));
         h.probe().Board().BuildRoutes();
@@ -198,7 +198,7 @@ private slots:
         QVERIFY(!cursor->state().focused);
 
         // A new game with a better score in the table: both displays change, each its own.
-        IsolatedSettings::Write(QStringLiteral("Orbet Score/1"), QStringLiteral("500"));
+        IsolatedSettings::Write(Stored::Score(1), QStringLiteral("500"));
         h.Action(QStringLiteral("&New"))->trigger();
         QVERIFY(log.Game().contains(QStringLiteral("value: High Score: 500")));
         QVERIFY(log.Game().contains(QStringLiteral("value: Your Score: 0")));

@@ -233,24 +233,22 @@ private slots:
     // cannot be stored holds for the session. Only the shapes change the picture.
     void optionEntryTogglesAndStores_data() {
         QTest::addColumn<QString>("entry");
-        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("key");
         QTest::addColumn<bool>("initially");
         QTest::addColumn<QStringList>("stored"); // once turned over, then back
         QTest::addColumn<bool>("writable");
         const QStringList sounds{QStringLiteral("off"), QStringLiteral("on")};
         const QStringList shapes{QStringLiteral("True"), QStringLiteral("False")};
-        QTest::newRow("Sound") << "&Sound"
-                               << "Options/Sounds" << true << sounds << true;
-        QTest::newRow("Sound, store read-only") << "&Sound"
-                                                << "Options/Sounds" << true << sounds << false;
-        QTest::newRow("Shapes") << "Sh&apes"
-                                << "Options/Shapes" << false << shapes << true;
-        QTest::newRow("Shapes, store read-only") << "Sh&apes"
-                                                 << "Options/Shapes" << false << shapes << false;
+        const int sound = int(Stored::Key::Sounds);
+        const int shape = int(Stored::Key::Shapes);
+        QTest::newRow("Sound") << "&Sound" << sound << true << sounds << true;
+        QTest::newRow("Sound, store read-only") << "&Sound" << sound << true << sounds << false;
+        QTest::newRow("Shapes") << "Sh&apes" << shape << false << shapes << true;
+        QTest::newRow("Shapes, store read-only") << "Sh&apes" << shape << false << shapes << false;
     }
     void optionEntryTogglesAndStores() {
         QFETCH(QString, entry);
-        QFETCH(QString, key);
+        QFETCH(int, key);
         QFETCH(bool, initially);
         QFETCH(QStringList, stored);
         QFETCH(bool, writable);
@@ -278,7 +276,7 @@ private slots:
             h.settings.MakeReadOnly();
             user.emplace();
         }
-        const QString before = IsolatedSettings::Read(key).toString();
+        const QString before = IsolatedSettings::Read(Stored::Key(key)).toString();
         const QPoint selected = CellCorner(CellIndex(5, 7)) + QPoint(15, 15);
 
         for (int turn = 0; turn < 2; ++turn) {
@@ -287,7 +285,8 @@ private slots:
             QCOMPARE(option->isChecked(), on);
             QCOMPARE(h.window->Game().Sounds(), sound ? on : true);
             QCOMPARE(h.window->Game().Shapes(), sound ? false : on);
-            QCOMPARE(IsolatedSettings::Read(key).toString(), writable ? stored[turn] : before);
+            QCOMPARE(IsolatedSettings::Read(Stored::Key(key)).toString(),
+                     writable ? stored[turn] : before);
             ExpectBalls(h, !sound && on);
             QCOMPARE(h.window->Surface().Image() == plain, sound || !on); // back, every pixel
             QCOMPARE(h.Facts(), facts); // selection, scores and all stay
@@ -298,13 +297,13 @@ private slots:
 
     void optionsStartFromTheStore_data() {
         QTest::addColumn<QString>("entry");
-        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("key");
         QTest::addColumn<QVariant>("stored"); // nothing: no value stored
         QTest::addColumn<bool>("on");
         const QString sound = QStringLiteral("&Sound");
-        const QString sounds = QStringLiteral("Options/Sounds");
+        const int sounds = int(Stored::Key::Sounds);
         const QString shapes = QStringLiteral("Sh&apes");
-        const QString key = QStringLiteral("Options/Shapes");
+        const int key = int(Stored::Key::Shapes);
         QTest::newRow("Sound, nothing stored") << sound << sounds << QVariant() << true;
         QTest::newRow("Sound, off") << sound << sounds << QVariant(QStringLiteral("off")) << false;
         QTest::newRow("Shapes, nothing stored") << shapes << key << QVariant() << false;
@@ -324,16 +323,17 @@ private slots:
     // What the entry chose last time, as a new start finds it.
     void optionsStartFromTheStore() {
         QFETCH(QString, entry);
-        QFETCH(QString, key);
+        QFETCH(int, key);
         QFETCH(QVariant, stored);
         QFETCH(bool, on);
         const bool sound = entry == QLatin1String("&Sound");
         WindowHarness h;
         h.Action(entry)->trigger(); // stores its choice
         QSettings store(QStringLiteral("Hollenby Ltd"), QStringLiteral("Orbet"));
-        store.remove(key);
+        const QString path = IsolatedSettings::Path(Stored::Of(Stored::Key(key)));
+        store.remove(path);
         if (stored.isValid()) {
-            store.setValue(key, stored);
+            store.setValue(path, stored);
         }
         store.sync();
         h.Restart();
@@ -688,8 +688,8 @@ private slots:
         QVERIFY(!h.window->isVisible());
         QCOMPARE(opened, QStringList());
         QCOMPARE(h.sound.played, QStringList());
-        QCOMPARE(IsolatedSettings::Read(QStringLiteral("Options/Sounds")), QVariant());
-        QCOMPARE(IsolatedSettings::Read(QStringLiteral("Options/Shapes")), QVariant());
+        QCOMPARE(IsolatedSettings::Read(Stored::Key::Sounds), QVariant());
+        QCOMPARE(IsolatedSettings::Read(Stored::Key::Shapes), QVariant());
         h.window.reset();
         for (QWidget* w : QApplication::topLevelWidgets()) {
             QVERIFY(qobject_cast<QTextBrowser*>(w) == nullptr);

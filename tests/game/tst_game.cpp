@@ -49,7 +49,7 @@ private slots:
         QFETCH(bool, on);
         IsolatedSettings settings;
         if (!stored.isNull()) {
-            IsolatedSettings::Write(QStringLiteral("Options/Sounds"), stored);
+            IsolatedSettings::Write(Stored::Key::Sounds, stored);
         }
         clsStatistics statistics;
         ScriptedRandom random;
@@ -62,7 +62,7 @@ private slots:
 
     void soundOptionIsStoredOnEverySet() {
         GameHarness h;
-        const QString key = QStringLiteral("Options/Sounds");
+        const Stored::Key key = Stored::Key::Sounds;
         for (bool value : {true, true, false, false, true}) {
             IsolatedSettings::Write(key, QStringLiteral("stale"));
             h.game->setSounds(value);
@@ -74,7 +74,7 @@ private slots:
 
     void newGameSetsUpTheBoard() {
         GameHarness h;
-        IsolatedSettings::Write(QStringLiteral("Orbet Score/1"), QStringLiteral("350"));
+        IsolatedSettings::Write(Stored::Score(1), QStringLiteral("350"));
         h.random.PushColours({2, 4, 6});
         h.random.PushCells({5, 50, 5, 99}); // the second 5 is taken: drawn again
         h.random.PushColours({1, 1, 3});
@@ -114,7 +114,7 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(int, shown);
         GameHarness h;
-        IsolatedSettings::Write(QStringLiteral("Orbet Score/1"), stored);
+        IsolatedSettings::Write(Stored::Score(1), stored);
         h.Start();
         QCOMPARE(h.probe().BestScoreShown(), shown);
     }
@@ -409,7 +409,7 @@ private slots:
 
     void gameAreaIsPainted() {
         GameHarness h;
-        IsolatedSettings::Write(QStringLiteral("Orbet Score/1"), QStringLiteral("2147483647"));
+        IsolatedSettings::Write(Stored::Score(1), QStringLiteral("2147483647"));
         h.Start();
         const QImage& image = h.surface.Image();
 

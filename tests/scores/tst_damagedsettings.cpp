@@ -38,7 +38,7 @@ QByteArray Table(const QByteArray& score, const QByteArray& name) {
 
 using Entries = QList<QPair<QString, QString>>; // name, score from rank 1 on
 
-Entries Stored(const clsStatistics& statistics) {
+Entries TableOf(const clsStatistics& statistics) {
     Entries table;
     for (int32_t r = 1; r <= 10; ++r) {
         table.append({statistics.GetName(r), statistics.GetScore(r)});
@@ -101,7 +101,7 @@ private slots:
         { frmStatistics window(h.statistics, nullptr); } // reads every entry
 
         Entries expected;
-        for (const auto& entry : Stored(h.statistics)) {
+        for (const auto& entry : TableOf(h.statistics)) {
             if (clsStatistics::ScoreNumber(entry.second)) {
                 expected << entry;
             }
@@ -115,14 +115,12 @@ private slots:
         }
         expected.resize(10);
         QVERIFY(h.statistics.AddStatistic(QStringLiteral("Winner"), score));
-        QCOMPARE(Stored(h.statistics), expected);
+        QCOMPARE(TableOf(h.statistics), expected);
         QVERIFY2(!h.settings.Bytes().contains("@Invalid()"), h.settings.Bytes().constData());
 
         h.game->setSounds(false);
-        QCOMPARE(GetSetting(QStringLiteral("Hollenby Ltd\\Orbet"), QStringLiteral("Options"),
-                            QStringLiteral("Sounds"), QString()),
-                 QStringLiteral("off"));
-        QCOMPARE(Stored(h.statistics), expected);
+        QCOMPARE(Stored::Read(Stored::Key::Sounds), QStringLiteral("off"));
+        QCOMPARE(TableOf(h.statistics), expected);
     }
 
     void failedWritesKeepTheTable_data() {
@@ -230,12 +228,8 @@ private slots:
         QCOMPARE(h.statistics.GetScore(2), QStringLiteral("0"));
         QCOMPARE(h.game->Sounds(), false); // for this session only
         QCOMPARE(h.game->Shapes(), true);
-        QVERIFY(GetSetting(QStringLiteral("Hollenby Ltd\\Orbet"), QStringLiteral("Options"),
-                           QStringLiteral("Sounds"),
-                           QStringLiteral("none")) != QLatin1String("off"));
-        QVERIFY(GetSetting(QStringLiteral("Hollenby Ltd\\Orbet"), QStringLiteral("Options"),
-                           QStringLiteral("Shapes"),
-                           QStringLiteral("none")) != QLatin1String("True"));
+        QVERIFY(Stored::Read(Stored::Key::Sounds) != QLatin1String("off"));
+        QVERIFY(Stored::Read(Stored::Key::Shapes) != QLatin1String("True"));
         h.Start();
         for (int32_t row = 1; row <= 10; ++row) {
             h.Press(row, row);

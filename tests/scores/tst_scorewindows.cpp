@@ -148,7 +148,7 @@ private slots:
     void highScoreRowsShowNothing() {
         QFETCH(QList<int>, keys);
         IsolatedSettings settings;
-        IsolatedSettings::Write(QStringLiteral("Orbet Name/1"), QStringLiteral("Ann"));
+        IsolatedSettings::Write(Stored::Name(1), QStringLiteral("Ann"));
         clsStatistics statistics;
         frmStatistics window(statistics, nullptr);
         auto* rows = window.findChild<ScoreRows*>();

@@ -63,6 +63,8 @@ int SaveAsAnotherGame(const QString& folder, const QString& tag, uint32_t seed) 
 
 } // namespace
 
+Q_DECLARE_METATYPE(Stored::Item)
+
 class TestStatistics : public QObject {
     Q_OBJECT
 
@@ -78,20 +80,54 @@ private slots:
         QCOMPARE(statistics.RankOf(0), 0);
     }
 
+    // Where each item lies in the file and what it reads as when absent, spelled out once: files
+    // that earlier versions wrote must read as they always have.
+    void storedItemsKeepTheirPlaces_data() {
+        QTest::addColumn<Stored::Item>("item");
+        QTest::addColumn<QString>("absent");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QByteArray>("line"); // as the file holds it
+        using Stored::Key;
+        QTest::newRow("Sounds") << Stored::Of(Key::Sounds) << "on"
+                                << "off" << QByteArray("[Options]\nSounds=off\n");
+        QTest::newRow("Shapes") << Stored::Of(Key::Shapes) << "False"
+                                << "True" << QByteArray("[Options]\nShapes=True\n");
+        QTest::newRow("RememberGame") << Stored::Of(Key::RememberGame) << "False"
+                                      << "True" << QByteArray("[Options]\nRememberGame=True\n");
+        QTest::newRow("Zoom") << Stored::Of(Key::Zoom) << "100"
+                              << "150" << QByteArray("[Options]\nZoom=150\n");
+        QTest::newRow("kept board") << Stored::Of(Key::GameBoard) << ""
+                                    << "-0-" << QByteArray("[Orbet%20Game]\nBoard=-0-\n");
+        QTest::newRow("kept next") << Stored::Of(Key::GameNext) << ""
+                                   << "012" << QByteArray("[Orbet%20Game]\nNext=012\n");
+        QTest::newRow("kept score") << Stored::Of(Key::GameScore) << ""
+                                    << "50" << QByteArray("[Orbet%20Game]\nScore=50\n");
+        QTest::newRow("name at 10") << Stored::Name(10) << "-"
+                                    << "Ann" << QByteArray("[Orbet%20Name]\n10=Ann\n");
+        QTest::newRow("score at 1") << Stored::Score(1) << "0"
+                                    << "350" << QByteArray("[Orbet%20Score]\n1=350\n");
+    }
+    void storedItemsKeepTheirPlaces() {
+        QFETCH(Stored::Item, item);
+        QFETCH(QString, absent);
+        QFETCH(QString, value);
+        QFETCH(QByteArray, line);
+        IsolatedSettings settings;
+        QCOMPARE(Stored::Read(item), absent);
+        QVERIFY(Stored::Write(item, value));
+        QCOMPARE(settings.Bytes(), line);
+        QCOMPARE(Stored::Read(item), value);
+    }
+
     void firstEntryWritesTheWholeTable() {
         IsolatedSettings settings;
         clsStatistics statistics;
         statistics.AddStatistic(QStringLiteral("X"), 50);
-        QCOMPARE(IsolatedSettings::Read(QStringLiteral("Orbet Name/1")).toString(),
-                 QStringLiteral("X"));
-        QCOMPARE(IsolatedSettings::Read(QStringLiteral("Orbet Score/1")).toString(),
-                 QStringLiteral("50"));
+        QCOMPARE(IsolatedSettings::Read(Stored::Name(1)).toString(), QStringLiteral("X"));
+        QCOMPARE(IsolatedSettings::Read(Stored::Score(1)).toString(), QStringLiteral("50"));
         for (int32_t r = 2; r <= 10; ++r) {
-            const QString rank = QString::number(r);
-            QCOMPARE(IsolatedSettings::Read(QStringLiteral("Orbet Name/") + rank).toString(),
-                     QStringLiteral("-"));
-            QCOMPARE(IsolatedSettings::Read(QStringLiteral("Orbet Score/") + rank).toString(),
-                     QStringLiteral("0"));
+            QCOMPARE(IsolatedSettings::Read(Stored::Name(r)).toString(), QStringLiteral("-"));
+            QCOMPARE(IsolatedSettings::Read(Stored::Score(r)).toString(), QStringLiteral("0"));
         }
         // On disk at once, in one file.
         QFile file(settings.File());
@@ -140,8 +176,7 @@ private slots:
         }
         QCOMPARE(Read(statistics), expected);
         QSettings store(QStringLiteral("Hollenby Ltd"), QStringLiteral("Orbet"));
-        for (const QString& section :
-             {QStringLiteral("Orbet Name"), QStringLiteral("Orbet Score")}) {
+        for (const QString& section : {Stored::Name(1).section, Stored::Score(1).section}) {
             store.beginGroup(section);
             QVERIFY2(store.childKeys().size() <= 10, "a rank beyond 10 was written");
             store.endGroup();
@@ -168,11 +203,8 @@ private slots:
             const clsStatistics statistics;
             const int32_t rank = statistics.RankOf(score);
             for (int32_t r = 10; r > rank; --r) {
-                const QString key = QString::number(r);
-                IsolatedSettings::Write(QStringLiteral("Orbet Score/") + key,
-                                        statistics.GetScore(r - 1));
-                IsolatedSettings::Write(QStringLiteral("Orbet Name/") + key,
-                                        statistics.GetName(r - 1));
+                IsolatedSettings::Write(Stored::Score(r), statistics.GetScore(r - 1));
+                IsolatedSettings::Write(Stored::Name(r), statistics.GetName(r - 1));
             }
             IsolatedSettings::WriteRow(rank, QStringLiteral("N"), QString::number(score));
             oracle = FileBytes(settings.File());

@@ -3,6 +3,7 @@
 #include "platform/PieceImages.h"
 #include "platform/RandomSource.h"
 #include "platform/SoundPlayer.h"
+#include "platform/Stored.h"
 
 #include <QDir>
 #include <QFile>
@@ -76,13 +77,16 @@ public:
         QFile::setPermissions(File(), readable);
         QFile::setPermissions(QFileInfo(File()).path(), enterable);
     }
-    static void Write(const QString& key, const QString& value) {
-        QSettings(QStringLiteral("Hollenby Ltd"), QStringLiteral("Orbet")).setValue(key, value);
+    // Any value, as another program could have left it, past the game's own checks.
+    static void Write(const Stored::Item& item, const QVariant& value) {
+        QSettings(QStringLiteral("Hollenby Ltd"), QStringLiteral("Orbet"))
+            .setValue(Path(item), value);
     }
+    static void Write(Stored::Key key, const QVariant& value) { Write(Stored::Of(key), value); }
     // A High Score row as the game stores it, its name first.
     static void WriteRow(int rank, const QString& name, const QString& score) {
-        Write(QStringLiteral("Orbet Name/%1").arg(rank), name);
-        Write(QStringLiteral("Orbet Score/%1").arg(rank), score);
+        Write(Stored::Name(rank), name);
+        Write(Stored::Score(rank), score);
     }
     // High Score rows for players P1, P2... from rank 1 on, with these scores.
     template <typename Score = int> static void WriteScores(const QList<Score>& scores) {
@@ -90,9 +94,11 @@ public:
             WriteRow(int(i + 1), QStringLiteral("P%1").arg(i + 1), QVariant(scores[i]).toString());
         }
     }
-    static QVariant Read(const QString& key) {
-        return QSettings(QStringLiteral("Hollenby Ltd"), QStringLiteral("Orbet")).value(key);
+    static QVariant Read(const Stored::Item& item) {
+        return QSettings(QStringLiteral("Hollenby Ltd"), QStringLiteral("Orbet")).value(Path(item));
     }
+    static QVariant Read(Stored::Key key) { return Read(Stored::Of(key)); }
+    static QString Path(const Stored::Item& item) { return item.section + '/' + item.key; }
 
 private:
     QTemporaryDir mFolder;

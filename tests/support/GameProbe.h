@@ -30,7 +30,7 @@ private:
 struct GameHarness {
     explicit GameHarness(bool sounds = true, qreal ratio = 1.0) : surface(ratio) {
         if (!sounds) {
-            IsolatedSettings::Write(QStringLiteral("Options/Sounds"), QStringLiteral("off"));
+            IsolatedSettings::Write(Stored::Key::Sounds, QStringLiteral("off"));
         }
         game = std::make_unique<clsGame>(GameServices{statistics, random, sound});
     }

@@ -23,7 +23,7 @@
 struct WindowHarness {
     explicit WindowHarness(bool sounds = true) {
         if (!sounds) {
-            IsolatedSettings::Write(QStringLiteral("Options/Sounds"), QStringLiteral("off"));
+            IsolatedSettings::Write(Stored::Key::Sounds, QStringLiteral("off"));
         }
         SetMessageBoxAnswerer([this](const MessageBoxRequest& request) {
             boxes.append(request);

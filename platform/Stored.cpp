@@ -1,0 +1,66 @@
+#include "platform/Stored.h"
+
+#include "platform/App.h"
+#include "platform/Settings.h"
+
+namespace Stored {
+
+namespace {
+
+const QString kOptions = QStringLiteral("Options");
+const QString kGame = QStringLiteral("Orbet Game");
+const QString kTrue = QStringLiteral("True");
+const QString kFalse = QStringLiteral("False");
+const QString kOn = QStringLiteral("on");
+const QString kOff = QStringLiteral("off");
+
+} // namespace
+
+Item Of(Key key) {
+    switch (key) {
+    case Key::Sounds:
+        return {kOptions, QStringLiteral("Sounds"), kOn};
+    case Key::Shapes:
+        return {kOptions, QStringLiteral("Shapes"), kFalse};
+    case Key::RememberGame:
+        return {kOptions, QStringLiteral("RememberGame"), kFalse};
+    case Key::Zoom:
+        return {kOptions, QStringLiteral("Zoom"), QStringLiteral("100")};
+    case Key::GameBoard:
+        return {kGame, QStringLiteral("Board"), QString()};
+    case Key::GameNext:
+        return {kGame, QStringLiteral("Next"), QString()};
+    case Key::GameScore:
+        return {kGame, QStringLiteral("Score"), QString()};
+    }
+    return {};
+}
+
+Item Name(int32_t rank) {
+    return {QStringLiteral("Orbet Name"), QString::number(rank), QStringLiteral("-")};
+}
+
+Item Score(int32_t rank) {
+    return {QStringLiteral("Orbet Score"), QString::number(rank), QStringLiteral("0")};
+}
+
+QString Spelling(Key key, bool on) {
+    if (key == Key::Sounds) {
+        return on ? kOn : kOff;
+    }
+    return on ? kTrue : kFalse;
+}
+
+bool IsOn(Key key, const QString& value) {
+    return value.compare(Spelling(key, true), Qt::CaseInsensitive) == 0;
+}
+
+QString Read(const Item& item) {
+    return GetSetting(App::SettingsApplication(), item.section, item.key, item.absent);
+}
+
+bool Write(const Item& item, const QString& value) {
+    return SaveSetting(App::SettingsApplication(), item.section, item.key, value);
+}
+
+} // namespace Stored

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+// Everything the game keeps in the settings store, in one table: where each item lives, what
+// it reads as when nothing is stored, and how a switch is spelled. Files that earlier versions
+// wrote read as they always have.
+namespace Stored {
+
+enum class Key {
+    Sounds,       // "on" or "off"
+    Shapes,       // "True" or "False"
+    RememberGame, // "True" or "False"
+    Zoom,         // a percentage: "150"
+    GameBoard,    // the game kept for the next start: a colour digit or "-" for each cell
+    GameNext,     // its next colours, three digits
+    GameScore,    // its score
+};
+
+struct Item {
+    QString section;
+    QString key;
+    QString absent; // what the item reads as when it is not stored
+};
+
+Item Of(Key key);
+// A rank of the High Score table, 1 to 10: its player's name, and its score.
+Item Name(int32_t rank);
+Item Score(int32_t rank);
+
+// A switch (Sounds, Shapes, RememberGame) as stored, and as read back: Sounds is on only for
+// "on" and the others only for "True", in any letter case.
+QString Spelling(Key key, bool on);
+bool IsOn(Key key, const QString& value);
+
+// One item of the game's own store.
+QString Read(const Item& item);
+bool Write(const Item& item, const QString& value);
+inline QString Read(Key key) {
+    return Read(Of(key));
+}
+inline bool Write(Key key, const QString& value) {
+    return Write(Of(key), value);
+}
+inline bool ReadSwitch(Key key) {
+    return IsOn(key, Read(key));
+}
+inline bool WriteSwitch(Key key, bool on) {
+    return Write(key, Spelling(key, on));
+}
+
+} // namespace Stored
