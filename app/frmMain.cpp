@@ -20,6 +20,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -127,8 +128,9 @@ void frmMain::CreateMenus() {
     }
 }
 
-// Runs one step of the game, keeping count so that a close arriving meanwhile (say, while a
-// sound lets window events through) waits until the engine is no longer on the stack.
+// Runs one step of the game, or a box, keeping count so that a close arriving meanwhile (while a
+// sound lets window events through, or from inside a box's own event loop) waits until neither
+// the engine nor a box is on the stack.
 template <typename Step> void frmMain::Busy(Step step) {
     ++mBusy;
     step();
@@ -178,7 +180,11 @@ void frmMain::closeEvent(QCloseEvent* event) {
         return;
     }
     if (mBusy > 0) {
+        // On Wayland a close reaches the window even while a box is open over it. The boxes go
+        // as if cancelled, and nothing new starts; the window closes once the step has ended.
         mCloseAsked = true;
+        TakeNoInput();
+        CloseBoxes();
         event->ignore();
         return;
     }
@@ -189,11 +195,28 @@ void frmMain::closeEvent(QCloseEvent* event) {
 // Input the window system had queued behind the close (a menu choice, a press, a key, a screen
 // reader's action) still arrives: the window and its actions stop taking any before the game
 // goes, so that no handler finds it gone.
-void frmMain::Form_Unload() {
+void frmMain::TakeNoInput() {
     setEnabled(false);
     for (QAction* action : findChildren<QAction*>()) {
         action->setEnabled(false);
     }
+}
+
+void frmMain::CloseBoxes() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* box = qobject_cast<QDialog*>(window);
+        QWidget* owner = box != nullptr ? box->parentWidget() : nullptr;
+        while (owner != nullptr && owner != this) {
+            owner = owner->parentWidget();
+        }
+        if (owner == this && box->isVisible()) {
+            box->reject();
+        }
+    }
+}
+
+void frmMain::Form_Unload() {
+    TakeNoInput();
     mCanvas->setGame(nullptr);
     gclsGame.reset();
     emit Unloaded();
@@ -204,8 +227,10 @@ void frmMain::mnuGameNew_Click() {
 }
 
 void frmMain::mnuGameHighScores_Click() {
-    frmStatistics window(mServices.statistics, this);
-    window.exec();
+    Busy([this] {
+        frmStatistics window(mServices.statistics, this);
+        window.exec();
+    });
 }
 
 void frmMain::mnuGameSound_Click() {
@@ -233,21 +258,24 @@ void frmMain::mnuHelpAbout_Click() {
     if (mfrmAbout.isNull()) {
         mfrmAbout = new frmAbout(this);
     }
-    mfrmAbout->exec();
+    Busy([this] { mfrmAbout->exec(); });
 }
 
 void frmMain::gclsGame_GameOver() {
     mAnnouncer->Announce(); // the last move and the end are told before any box opens
     const int32_t score = gclsGame->Score();
     const int32_t rank = mServices.statistics.RankOf(score);
-    if (rank == 0 || score <= 0) {
+    if (mCloseAsked) {
+        // The window is closing: no box opens now.
+    } else if (rank == 0 || score <= 0) {
         MsgBox(this, tr("Game Over."), MB_ICONINFORMATION, tr("GAME OVER"));
     } else {
         const QString text = tr("You have achieved a high score that places you at position %1\r\n"
                                 "in the High Score table.\r\n\r\n"
                                 "Do you wish to add your name to the High Score table?")
                                  .arg(rank);
-        if (MsgBox(this, text, MB_ICONQUESTION | MB_YESNO, tr("HIGH SCORE")) == IDYES) {
+        if (MsgBox(this, text, MB_ICONQUESTION | MB_YESNO, tr("HIGH SCORE")) == IDYES &&
+            !mCloseAsked) {
             frmNameInput dialog(mServices.statistics, this);
             dialog.setTag(QString::number(gclsGame->Score()));
             dialog.exec();

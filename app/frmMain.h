@@ -55,6 +55,8 @@ private:
     void mnuHelpAbout_Click();
     void gclsGame_GameOver();
 
+    void TakeNoInput();
+    void CloseBoxes(); // those open over the window, as if each were cancelled
     void CreateMenus();
     void PlaceLabel(QLabel* label, float Left, float Top);
     template <typename Step> void Busy(Step step);

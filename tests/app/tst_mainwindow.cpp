@@ -35,7 +35,8 @@ namespace {
 
 // Brings the game to its end with the given score: the piece on cell 99 moves to 100, and the
 // new pieces fill the last two cells.
-void FinishGame(WindowHarness& h, int32_t score) {
+void FinishGame(WindowHarness& h, int32_t score,
+                const std::function<void()>& beforeLastPress = {}) {
     LayOut(h.probe().Board(), RunFree(99));
     h.probe().Board().Item(98)->setPopulated(false);
     h.probe().Board().Item(99)->setColour(5);
@@ -45,6 +46,9 @@ void FinishGame(WindowHarness& h, int32_t score) {
     h.Click(10, 9);
     h.random.PushCell(98);
     h.random.PushCell(100);
+    if (beforeLastPress) {
+        beforeLastPress();
+    }
     h.Click(10, 10);
 }
 
@@ -696,6 +700,73 @@ private slots:
         }
     }
 
+    // On Wayland a close request reaches the window while a box is open over it, or about to
+    // open. The box goes first, nothing else opens, the score is not recorded, and the window
+    // unloads once; then it goes as the program lets it go, once control is back in its loop.
+    void closeOverABoxClosesTheBoxFirst_data() {
+        QTest::addColumn<int>("box");
+        QTest::newRow("High Scores") << int(HighScores);
+        QTest::newRow("High Scores, by F4") << int(HighScoresByKey);
+        QTest::newRow("About") << int(About);
+        QTest::newRow("GAME OVER") << int(GameOver);
+        QTest::newRow("HIGH SCORE") << int(HighScoreQuestion);
+        QTest::newRow("High Score Entry") << int(NameEntry);
+        QTest::newRow("CONFIRMATION over the entry") << int(Confirmation);
+        QTest::newRow("the last move's sound, before GAME OVER") << int(LastSound);
+    }
+    void closeOverABoxClosesTheBoxFirst() {
+        QFETCH(int, box);
+        WindowHarness h;
+        QSignalSpy unloaded(h.window.get(), &frmMain::Unloaded);
+        QPointer<frmMain> window = h.window.get();
+        QObject::connect(window, &frmMain::Unloaded, [&h] { h.window.release()->deleteLater(); });
+        const auto close = [window] { window->windowHandle()->close(); }; // as Wayland does
+        if (box == GameOver || box == HighScoreQuestion) {
+            SetMessageBoxAnswerer(nullptr); // the real boxes
+        } else {
+            SetMessageBoxAnswerer([&](const MessageBoxRequest& request) {
+                h.boxes << request;
+                if (request.title == QLatin1String("CONFIRMATION")) {
+                    close();
+                }
+                return int32_t(IDYES);
+            });
+        }
+        QStringList selections;
+        QStringList opened; // a window shown once the close has come is closed again at once
+        std::optional<WindowsShown> shown;
+        if (box == LastSound) {
+            shown.emplace([&opened](QWidget* w) { opened << w->windowTitle(); });
+        } else if (box == Confirmation) {
+            DriveNameDialog({{QString(), QStringLiteral("OK")}}, &selections);
+        } else {
+            WindowHarness::WhenModal([close](QWidget*) { close(); });
+        }
+        if (box == HighScores || box == About) {
+            h.Action(box == About ? QStringLiteral("&About") : QStringLiteral("&High Scores"))
+                ->trigger();
+        } else if (box == HighScoresByKey) {
+            for (const auto type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+                QWindowSystemInterface::handleKeyEvent<
+                    QWindowSystemInterface::AsynchronousDelivery>(window->windowHandle(), type,
+                                                                  Qt::Key_F4, Qt::NoModifier);
+            }
+            QWindowSystemInterface::flushWindowSystemEvents();
+        } else {
+            FinishGame(h, box == GameOver ? 0 : 500,
+                       [&] { box == LastSound ? QTimer::singleShot(0, window, close) : void(); });
+        }
+        QCOMPARE(unloaded.count(), 1);
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            QVERIFY2(!top->isVisible(), qPrintable(top->windowTitle()));
+        }
+        QCOMPARE(h.boxes.size(), box == NameEntry ? 1 : box == Confirmation ? 2 : 0);
+        QCOMPARE(opened, QStringList());
+        QCOMPARE(h.statistics.GetScore(1), QStringLiteral("0"));
+        QTRY_VERIFY(window.isNull());
+        SetMessageBoxAnswerer(nullptr);
+    }
+
     void windowLostToTheWindowSystemEnds() {
         WindowHarness h;
         QSignalSpy unloaded(h.window.get(), &frmMain::Unloaded);
@@ -735,6 +806,16 @@ private slots:
 
 private:
     enum After { Nothing, Entry, Press, Space, Close, ScreenReader };
+    enum Box {
+        HighScores,
+        HighScoresByKey,
+        About,
+        GameOver,
+        HighScoreQuestion,
+        NameEntry,
+        Confirmation,
+        LastSound
+    };
 };
 
 QTEST_MAIN(TestMainWindow)
