@@ -9,6 +9,7 @@
 #include <QAbstractEventDispatcher>
 #include <QAccessible>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -561,13 +562,17 @@ private slots:
     void ownTitleBar_data() {
         QTest::addColumn<bool>("close");
         QTest::addColumn<Qt::LayoutDirection>("direction");
-        QTest::newRow("minimise box") << false << Qt::LeftToRight;
-        QTest::newRow("close box") << true << Qt::LeftToRight;
-        QTest::newRow("right to left") << false << Qt::RightToLeft;
+        QTest::addColumn<QString>("caption"); // empty: the game's own
+        QTest::newRow("minimise box") << false << Qt::LeftToRight << QString();
+        QTest::newRow("close box") << true << Qt::LeftToRight << QString();
+        QTest::newRow("right to left") << false << Qt::RightToLeft << QString();
+        QTest::newRow("a caption too long to centre, right to left and back")
+            << false << Qt::RightToLeft << QStringLiteral("Orbet ").repeated(30);
     }
     void ownTitleBar() {
         QFETCH(bool, close);
         QFETCH(Qt::LayoutDirection, direction);
+        QFETCH(QString, caption);
         WindowHarness h;
         frmMain& w = *h.window;
         w.setLayoutDirection(direction);
@@ -595,6 +600,21 @@ private slots:
         QImage ground(shown.size(), shown.format());
         ground.fill(shown.pixel(0, 0));
         QVERIFY(shown != ground); // the icon is drawn there
+        if (!caption.isEmpty()) { // cut short between the icon and the boxes, none under them
+            w.setWindowTitle(caption);
+            for (const Qt::LayoutDirection way : {Qt::RightToLeft, Qt::LeftToRight}) {
+                w.setLayoutDirection(way);
+                bar->layout()->activate();
+                const QRect boxes = bar->childrenRegion().boundingRect() &
+                                    bar->rect().adjusted(0, 0, 0, -1); // above the bar's edge
+                QImage drawn(bar->size(), QImage::Format_RGB32);
+                bar->render(&drawn, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+                QImage clear(boxes.size(), drawn.format());
+                clear.fill(drawn.pixel(0, 0));
+                QVERIFY2(drawn.copy(boxes) == clear,
+                         way == Qt::RightToLeft ? "right to left" : "left to right");
+            }
+        }
 
         QTest::mouseClick(close ? bar->CloseButton() : bar->MinimiseButton(), Qt::LeftButton);
         QCOMPARE(unloaded.count(), close ? 1 : 0);
