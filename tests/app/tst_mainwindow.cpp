@@ -697,13 +697,19 @@ private slots:
                 }
             }
             QCOMPARE(pressed, 1);
-            // What it reads of the board comes from no game at all, not from the one released.
-            QAccessibleInterface* area = QAccessible::queryAccessibleInterface(h.window->Canvas());
-            QAccessibleInterface* board = area->child(0);
-            QVERIFY(board != nullptr && board->tableInterface() != nullptr);
-            QCOMPARE(board->tableInterface()->cellAt(0, 0)->text(QAccessible::Name),
-                     QStringLiteral("row 1, column 1, empty"));
         }
+        // What a screen reader reads of the board, the next colours and the scores until the
+        // window goes comes from no game at all, not from the one released.
+        QAccessibleInterface* area = QAccessible::queryAccessibleInterface(h.window->Canvas());
+        QAccessibleInterface* board = area->child(0);
+        QVERIFY(board != nullptr && board->tableInterface() != nullptr);
+        QCOMPARE(board->tableInterface()->cellAt(0, 0)->text(QAccessible::Name),
+                 QStringLiteral("row 1, column 1, empty"));
+        QStringList parts;
+        for (const int part : {2, 4, 6}) {
+            parts << area->child(part)->text(QAccessible::Name);
+        }
+        QCOMPARE(parts, (QStringList{"Next Move: ", "Your Score: 0", "High Score: 0"}));
         QCOMPARE(unloaded.count(), 1);
         QVERIFY(!h.window->isVisible());
         QCOMPARE(opened, QStringList());
