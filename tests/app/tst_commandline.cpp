@@ -58,6 +58,10 @@ private slots:
             << QStringList{"DISPLAY=:99", "QT_QPA_PLATFORM=nosuch"} << false << 1 << ""
             << "orbet: Qt's window-system plugin \"nosuch\" is missing or could not start; "
                "install qt6-wayland for Wayland, or unset QT_QPA_PLATFORM to let Qt choose.";
+        QTest::newRow("an unknown plugin, no display")
+            << QStringList{"QT_QPA_PLATFORM=nosuch"} << false << 1 << ""
+            << "orbet: no window system could be reached; Orbet needs a graphical desktop "
+               "session (DISPLAY or WAYLAND_DISPLAY).";
         QTest::newRow("an unknown plugin by -platform, in German")
             << QStringList{"-platform", "nosuch", "DISPLAY=:99", "LANGUAGE=de"} << false << 1 << ""
             << "orbet: Das Fenstersystem-Plugin „nosuch“ von Qt fehlt oder ließ sich nicht "

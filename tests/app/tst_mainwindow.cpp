@@ -9,6 +9,7 @@
 #include <QAbstractEventDispatcher>
 #include <QAccessible>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -565,13 +566,17 @@ private slots:
     void ownTitleBar_data() {
         QTest::addColumn<bool>("close");
         QTest::addColumn<Qt::LayoutDirection>("direction");
-        QTest::newRow("minimise box") << false << Qt::LeftToRight;
-        QTest::newRow("close box") << true << Qt::LeftToRight;
-        QTest::newRow("right to left") << false << Qt::RightToLeft;
+        QTest::addColumn<QString>("caption"); // empty: the game's own
+        QTest::newRow("minimise box") << false << Qt::LeftToRight << QString();
+        QTest::newRow("close box") << true << Qt::LeftToRight << QString();
+        QTest::newRow("right to left") << false << Qt::RightToLeft << QString();
+        QTest::newRow("a caption too long to centre, right to left and back")
+            << false << Qt::RightToLeft << QStringLiteral("Orbet ").repeated(30);
     }
     void ownTitleBar() {
         QFETCH(bool, close);
         QFETCH(Qt::LayoutDirection, direction);
+        QFETCH(QString, caption);
         WindowHarness h;
         frmMain& w = *h.window;
         w.setLayoutDirection(direction);
@@ -599,6 +604,21 @@ private slots:
         QImage ground(shown.size(), shown.format());
         ground.fill(shown.pixel(0, 0));
         QVERIFY(shown != ground); // the icon is drawn there
+        if (!caption.isEmpty()) { // cut short between the icon and the boxes, none under them
+            w.setWindowTitle(caption);
+            for (const Qt::LayoutDirection way : {Qt::RightToLeft, Qt::LeftToRight}) {
+                w.setLayoutDirection(way);
+                bar->layout()->activate();
+                const QRect boxes = bar->childrenRegion().boundingRect() &
+                                    bar->rect().adjusted(0, 0, 0, -1); // above the bar's edge
+                QImage drawn(bar->size(), QImage::Format_RGB32);
+                bar->render(&drawn, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+                QImage clear(boxes.size(), drawn.format());
+                clear.fill(drawn.pixel(0, 0));
+                QVERIFY2(drawn.copy(boxes) == clear,
+                         way == Qt::RightToLeft ? "right to left" : "left to right");
+            }
+        }
 
         QTest::mouseClick(close ? bar->CloseButton() : bar->MinimiseButton(), Qt::LeftButton);
         QCOMPARE(unloaded.count(), close ? 1 : 0);
@@ -681,13 +701,19 @@ private slots:
                 }
             }
             QCOMPARE(pressed, 1);
-            // What it reads of the board comes from no game at all, not from the one released.
-            QAccessibleInterface* area = QAccessible::queryAccessibleInterface(h.window->Canvas());
-            QAccessibleInterface* board = area->child(0);
-            QVERIFY(board != nullptr && board->tableInterface() != nullptr);
-            QCOMPARE(board->tableInterface()->cellAt(0, 0)->text(QAccessible::Name),
-                     QStringLiteral("row 1, column 1, empty"));
         }
+        // What a screen reader reads of the board, the next colours and the scores until the
+        // window goes comes from no game at all, not from the one released.
+        QAccessibleInterface* area = QAccessible::queryAccessibleInterface(h.window->Canvas());
+        QAccessibleInterface* board = area->child(0);
+        QVERIFY(board != nullptr && board->tableInterface() != nullptr);
+        QCOMPARE(board->tableInterface()->cellAt(0, 0)->text(QAccessible::Name),
+                 QStringLiteral("row 1, column 1, empty"));
+        QStringList parts;
+        for (const int part : {2, 4, 6}) {
+            parts << area->child(part)->text(QAccessible::Name);
+        }
+        QCOMPARE(parts, (QStringList{"Next Move: ", "Your Score: 0", "High Score: 0"}));
         QCOMPARE(unloaded.count(), 1);
         QVERIFY(!h.window->isVisible());
         QCOMPARE(opened, QStringList());
