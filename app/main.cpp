@@ -8,12 +8,13 @@ int main(int argc, char* argv[]) {
         return *answered;
     }
     // Takes Qt's own options out of the arguments.
-    const std::unique_ptr<QApplication> app = OpenWindowSystem(argc, argv);
+    std::unique_ptr<QApplication> app = OpenWindowSystem(argc, argv);
     Translations::Install(*app);
     QApplication::setApplicationName(QStringLiteral("Orbet"));
     QGuiApplication::setDesktopFileName(QStringLiteral("com.example.Orbet"));
     Globals::Main();
     const int code = QApplication::exec();
     Globals::ShutDown();
+    CloseWindowSystem(std::move(app));
     return code;
 }

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QThread>
 #include <QTranslator>
 
 #include <algorithm>
@@ -166,4 +167,13 @@ std::unique_ptr<QApplication> OpenWindowSystem(int& argc, char** argv) {
         Replay(message);
     }
     return application;
+}
+
+void CloseWindowSystem(std::unique_ptr<QApplication> application) {
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+        // No event loop runs any more, so the thread goes back to waiting on the display,
+        // where stopping it is safe.
+        QThread::msleep(50);
+    }
+    application.reset();
 }
