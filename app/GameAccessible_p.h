@@ -6,9 +6,8 @@
 // GameAccessible.h.
 
 #include "app/GameArea.h"
-#include "board/BoardGeometry.h"
+#include "board/AreaLayout.h"
 #include "platform/WidgetPartAccessible.h"
-#include "platform/WindowSurface.h"
 
 #include <QAccessibleWidget>
 
@@ -112,7 +111,7 @@ public:
     int indexOfChild(const QAccessibleInterface* child) const override;
     QAccessibleInterface* focusChild() const override;
     QString text(QAccessible::Text t) const override;
-    QRect rect() const override { return OnScreen(BOARD_AREA); }
+    QRect rect() const override { return OnScreen(PartBox(GameArea::Part::Board)); }
     // A group, not a table: screen readers read a table's whole row on every step up or down,
     // and the player wants the cell the cursor lands on. The table's interface stays, for
     // those that ask by row and column.
@@ -152,7 +151,7 @@ public:
     ScoreAccessible(GameArea* area, bool best) : GamePartAccessible(area), mBest(best) {}
 
     QString text(QAccessible::Text t) const override;
-    QRect rect() const override { return OnScreen(ScoreBox(mBest, CLIENT_SCALE_HEIGHT)); }
+    QRect rect() const override { return OnScreen(PartBox(Shown())); }
     QAccessible::Role role() const override { return QAccessible::StaticText; }
     QAccessible::State state() const override;
     void* interface_cast(QAccessible::InterfaceType type) override {
@@ -182,7 +181,7 @@ public:
     using GamePartAccessible::GamePartAccessible;
 
     QString text(QAccessible::Text t) const override;
-    QRect rect() const override { return OnScreen(PREVIEW_BOX); }
+    QRect rect() const override { return OnScreen(PartBox(GameArea::Part::NextColours)); }
     QAccessible::Role role() const override { return QAccessible::StaticText; }
     QAccessible::State state() const override;
 };

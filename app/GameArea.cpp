@@ -1,9 +1,8 @@
 #include "app/GameArea.h"
 
 #include "app/GameAccessible.h"
-#include "board/BoardGeometry.h"
+#include "board/AreaLayout.h"
 #include "game/clsGame.h"
-#include "platform/WindowSurface.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -34,17 +33,7 @@ QRect DeviceRect(const RECT& rect, qreal ratio) {
 
 // What the frame goes round for each part: the cell under the cursor, or a box on the panel.
 RECT Framed(GameArea::Part part, int32_t cursor) {
-    switch (part) {
-    case GameArea::Part::NextColours:
-        return PREVIEW_BOX;
-    case GameArea::Part::YourScore:
-        return ScoreBox(false, CLIENT_SCALE_HEIGHT);
-    case GameArea::Part::HighScore:
-        return ScoreBox(true, CLIENT_SCALE_HEIGHT);
-    case GameArea::Part::Board:
-        break;
-    }
-    return CellRect(cursor);
+    return part == GameArea::Part::Board ? CellRect(cursor) : PartBox(part);
 }
 
 } // namespace

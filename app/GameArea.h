@@ -1,5 +1,7 @@
 #pragma once
 
+#include "board/AreaLayout.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -24,8 +26,8 @@ class GameArea : public QWidget {
 
 public:
     // In reading order, as Tab goes round them.
-    enum class Part { Board, NextColours, YourScore, HighScore };
-    static constexpr int PARTS = 4;
+    using Part = AreaPart;
+    static constexpr int PARTS = AREA_PARTS;
 
     explicit GameArea(QWidget* parent);
 

@@ -1,6 +1,6 @@
 #include "app/ScreenFollower.h"
 
-#include "board/BoardGeometry.h"
+#include "board/AreaLayout.h"
 #include "platform/ScreenWatch.h"
 #include "platform/WindowSurface.h"
 

@@ -5,6 +5,7 @@
 #include "platform/FitToText.h"
 #include "platform/RightToLeft.h"
 #include "platform/Shell.h"
+#include "platform/Twips.h"
 
 #include <QCloseEvent>
 #include <QEvent>

@@ -6,7 +6,7 @@
 #include "app/TitleBar.h"
 #include "app/clsHelp.h"
 #include "app/frmAbout.h"
-#include "board/BoardGeometry.h"
+#include "board/AreaLayout.h"
 #include "game/clsGame.h"
 #include "platform/App.h"
 #include "platform/FitToText.h"
@@ -26,14 +26,10 @@
 #include <QMenuBar>
 #include <QTimer>
 
-namespace {
-constexpr float kPixelsPerUnitAcross = TWIPS_PER_UNIT_ACROSS / 15.0f;
-constexpr float kPixelsPerUnitDown = TWIPS_PER_UNIT_DOWN / 15.0f;
-} // namespace
-
 class frmMain::MainSurface : public WindowSurface {
 public:
-    MainSurface(QWidget& canvas, qreal ratio) : WindowSurface(ratio), mCanvas(canvas) {}
+    MainSurface(QWidget& canvas, qreal ratio)
+        : WindowSurface(CLIENT_SURFACE, ratio), mCanvas(canvas) {}
     void Refresh() override { mCanvas.update(); }
 
 private:
@@ -152,19 +148,20 @@ void frmMain::Form_Load() {
     Busy([this] { gclsGame->NewGame(*mSurface); });
     mnuGameSound->setChecked(gclsGame->Sounds());
     mnuGameShapes->setChecked(gclsGame->Shapes());
-    PlaceLabel(lblNextMove, 340, 5);
-    PlaceLabel(lblHighScore, 340, mSurface->ScaleHeight() - 45);
-    PlaceLabel(lblYourScore, 340, mSurface->ScaleHeight() - 95);
+    PlaceLabel(lblNextMove, GameArea::Part::NextColours);
+    PlaceLabel(lblHighScore, GameArea::Part::HighScore);
+    PlaceLabel(lblYourScore, GameArea::Part::YourScore);
 }
 
-void frmMain::PlaceLabel(QLabel* label, float Left, float Top) {
-    int x = qRound(Left * kPixelsPerUnitAcross);
+void frmMain::PlaceLabel(QLabel* label, GameArea::Part part) {
+    const QPointF corner = LabelCorner(part);
+    int x = qRound(corner.x());
     // The game area is a picture and keeps its layout, but in a language written from right
     // to left the labels align to the right edge of the boxes they name, as far in from it.
     if (layoutDirection() == Qt::RightToLeft) {
         x = SIDE_PANEL.right - (x - SIDE_PANEL.left) - label->width();
     }
-    label->move(x, qRound(Top * kPixelsPerUnitDown));
+    label->move(x, qRound(corner.y()));
 }
 
 void frmMain::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float X, float Y) {

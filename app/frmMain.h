@@ -1,5 +1,6 @@
 #pragma once
 
+#include "board/AreaLayout.h"
 #include "game/clsGame.h"
 
 #include <QMainWindow>
@@ -58,7 +59,7 @@ private:
     void TakeNoInput();
     void CloseBoxes(); // those open over the window, as if each were cancelled
     void CreateMenus();
-    void PlaceLabel(QLabel* label, float Left, float Top);
+    void PlaceLabel(QLabel* label, AreaPart part);
     template <typename Step> void Busy(Step step);
 
     Services mServices;

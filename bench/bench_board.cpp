@@ -1,4 +1,5 @@
 #include "BoardFixtures.h"
+#include "board/AreaLayout.h"
 #include "platform/WindowSurface.h"
 
 #include <benchmark/benchmark.h>
@@ -32,7 +33,7 @@ static void BM_BuildRoutes(benchmark::State& state) {
 BENCHMARK(BM_BuildRoutes);
 
 static void BM_DrawCell(benchmark::State& state) {
-    OffscreenSurface surface;
+    OffscreenSurface surface{CLIENT_SURFACE};
     colPieces board;
     BuildBoard(board, kWindingBoard);
     const bool populated = state.range(0) != 0;

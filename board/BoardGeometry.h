@@ -1,19 +1,19 @@
 #pragma once
 
+#include "platform/PieceImages.h"
 #include "platform/Rect.h"
 
 #include <array>
-#include <cmath>
 #include <cstdint>
 
-// Where everything in the game area stands, in pixels of the window's client area. Drawing,
-// hit testing and what screen readers are told all read it from here.
+// Where the board's cells stand, in pixels of the window's client area. Drawing, hit testing and
+// what screen readers are told all read it from here; the rest of the area is in AreaLayout.h.
 
 // The cells: 10 columns of 10 rows of 30-pixel cells, 34 pixels apart and 2 from the board's
 // edge, numbered column by column and top to bottom from 1 to 100.
 constexpr int32_t BOARD_CELLS = 100;
 constexpr int32_t BOARD_SIDE = 10;
-constexpr int32_t CELL_SIZE = 30;
+constexpr int32_t CELL_SIZE = PIECE_SIZE; // one piece image
 constexpr int32_t CELL_PITCH = 34;
 constexpr int32_t CELL_MARGIN = 2;
 
@@ -40,21 +40,7 @@ constexpr int32_t GridLine(int32_t i) {
     return CELL_PITCH * i - 1;
 }
 
-// The board, the side panel to its right and, on the panel, the preview of the next colours.
+// The board's area, and the three next colours the preview shows.
 constexpr RECT BOARD_AREA{0, 0, BOARD_SIDE* CELL_PITCH, BOARD_SIDE* CELL_PITCH};
-constexpr RECT SIDE_PANEL{BOARD_AREA.right, 0, 464, BOARD_AREA.bottom};
-constexpr RECT PREVIEW_BOX{345, 20, 458, 60};
 constexpr int32_t NEXT_COLOURS = 3;
 using NextColourArray = std::array<int32_t, NEXT_COLOURS>; // in the order they will be placed
-constexpr POINT NextColourAt(int32_t k) {
-    return POINT{350 + 35 * k, 25};
-}
-
-// The two score displays stand at the foot of the panel, placed from the window's height in
-// its own units, each edge rounded to the nearest pixel (a half to the even one).
-inline RECT ScoreBox(bool blnBest, float sngScaleHeight) {
-    const auto edge = [sngScaleHeight](float up) {
-        return static_cast<int32_t>(std::nearbyint(sngScaleHeight - up));
-    };
-    return blnBest ? RECT{345, edge(20), 458, edge(0)} : RECT{345, edge(70), 458, edge(50)};
-}

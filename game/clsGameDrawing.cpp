@@ -1,5 +1,5 @@
 #include "app/clsScoreBoard.h"
-#include "board/BoardGeometry.h"
+#include "board/AreaLayout.h"
 #include "board/colPieces.h"
 #include "game/clsGame.h"
 #include "platform/WindowSurface.h"

@@ -24,8 +24,3 @@ struct App {
 constexpr Qt::WindowFlags DIALOG_FRAME = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint |
                                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                          Qt::WindowCloseButtonHint;
-
-// Layouts are given in twips, 15 to the pixel.
-constexpr int Twips(int twips) {
-    return twips / 15;
-}

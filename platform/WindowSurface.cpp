@@ -6,8 +6,8 @@
 
 namespace {
 
-QImage BlankSurface(qreal devicePixelRatio) {
-    QImage image(qRound(CLIENT_WIDTH * devicePixelRatio), qRound(CLIENT_HEIGHT * devicePixelRatio),
+QImage BlankSurface(const SurfaceShape& shape, qreal devicePixelRatio) {
+    QImage image(qRound(shape.width * devicePixelRatio), qRound(shape.height * devicePixelRatio),
                  QImage::Format_RGB32);
     image.setDevicePixelRatio(devicePixelRatio);
     image.fill(RGB(0, 0, 0));
@@ -16,8 +16,8 @@ QImage BlankSurface(qreal devicePixelRatio) {
 
 } // namespace
 
-WindowSurface::WindowSurface(qreal devicePixelRatio)
-    : mImage(BlankSurface(devicePixelRatio)), mDC(mImage) {
+WindowSurface::WindowSurface(const SurfaceShape& shape, qreal devicePixelRatio)
+    : mShape(shape), mImage(BlankSurface(shape, devicePixelRatio)), mDC(mImage) {
     if (QGuiApplication::instance() != nullptr) {
         mDC.SetFont(QGuiApplication::font());
     }
@@ -31,7 +31,7 @@ WindowSurface::~WindowSurface() = default;
 
 void WindowSurface::setDevicePixelRatio(qreal devicePixelRatio) {
     // The device contexts draw on these very images, so they stay valid.
-    mImage = BlankSurface(devicePixelRatio);
+    mImage = BlankSurface(mShape, devicePixelRatio);
     MakePieceImages();
 }
 
@@ -54,8 +54,4 @@ void WindowSurface::MakePieceImages() {
         mPieces[static_cast<size_t>(i)] =
             DrawPieceImage(i % PIECE_COLOURS, i >= PIECE_COLOURS, ratio, mblnShapes);
     }
-}
-
-float WindowSurface::ScaleHeight() const {
-    return CLIENT_SCALE_HEIGHT;
 }

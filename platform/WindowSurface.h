@@ -9,27 +9,26 @@
 #include <cstdint>
 #include <memory>
 
-constexpr int32_t CLIENT_WIDTH = 463;
-constexpr int32_t CLIENT_HEIGHT = 339;
-// The window's own unit is 15.258605 twips across and 15.352937 down, where a pixel is 15.
-constexpr float TWIPS_PER_UNIT_ACROSS = 15.258605f;
-constexpr float TWIPS_PER_UNIT_DOWN = 15.352937f;
-// The client area's height in that unit: 5085 twips.
-constexpr float CLIENT_SCALE_HEIGHT = 5085.0f / TWIPS_PER_UNIT_DOWN;
+// A surface's size in logical pixels, and its height in the window's own unit.
+struct SurfaceShape {
+    int32_t width;
+    int32_t height;
+    float scaleHeight;
+};
 
 // What the board and the engine see of the main window: its persistent drawing surface, the
 // fourteen hidden piece images, its height in form units, and a way to bring the drawing on
 // screen. The window decides what Refresh means; everything else is the same image everywhere.
 class WindowSurface {
 public:
-    explicit WindowSurface(qreal devicePixelRatio = 1.0);
+    explicit WindowSurface(const SurfaceShape& shape, qreal devicePixelRatio = 1.0);
     virtual ~WindowSurface();
     WindowSurface(const WindowSurface&) = delete;
     WindowSurface& operator=(const WindowSurface&) = delete;
 
     DeviceContext& hDC() { return mDC; }
     const DeviceContext& picPiece(int32_t lngIndex) const;
-    float ScaleHeight() const;
+    float ScaleHeight() const { return mShape.scaleHeight; }
     virtual void Refresh() = 0;
 
     const QImage& Image() const { return mImage; }
@@ -46,6 +45,7 @@ public:
 private:
     void MakePieceImages();
 
+    SurfaceShape mShape;
     QImage mImage;
     DeviceContext mDC;
     std::array<QImage, PIECE_IMAGES> mPieces;

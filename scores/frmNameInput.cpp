@@ -5,6 +5,7 @@
 #include "platform/Isolated.h"
 #include "platform/MessageBox.h"
 #include "platform/RightToLeft.h"
+#include "platform/Twips.h"
 #include "scores/clsStatistics.h"
 
 #include <QDir>

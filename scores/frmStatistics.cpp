@@ -4,6 +4,7 @@
 #include "platform/FitToText.h"
 #include "platform/Isolated.h"
 #include "platform/RightToLeft.h"
+#include "platform/Twips.h"
 #include "scores/ScoreRows.h"
 #include "scores/clsStatistics.h"
 

@@ -1,3 +1,4 @@
+#include "board/AreaLayout.h"
 #include "support/GameProbe.h"
 #include "support/Pixels.h"
 #include "support/WindowHarness.h"

@@ -1,6 +1,7 @@
 #include "app/clsHelp.h"
 #include "app/clsScoreBoard.h"
 #include "app/clsSound.h"
+#include "board/AreaLayout.h"
 #include "platform/DataFile.h"
 #include "platform/SoundPlayer.h"
 #include "platform/WindowSurface.h"
@@ -52,7 +53,7 @@ private slots:
     }
     void scoreIsDrawnCentredInItsBox() {
         QFETCH(int, score);
-        OffscreenSurface surface;
+        OffscreenSurface surface{CLIENT_SURFACE};
         clsScoreBoard display;
         QCOMPARE(display.Score(), 0);
         display.Init(surface, 345, 261, 458, 281);
@@ -76,7 +77,7 @@ private slots:
     }
 
     void moreDigitsAreWider() {
-        OffscreenSurface surface;
+        OffscreenSurface surface{CLIENT_SURFACE};
         clsScoreBoard display;
         display.Init(surface, 345, 261, 458, 281);
         const int one = WhiteBox(surface.Image(), QRect(347, 263, 109, 16)).width();

@@ -1,5 +1,6 @@
 #include "app/GameNarration.h"
 #include "app/frmAbout.h"
+#include "board/AreaLayout.h"
 #include "platform/DataFile.h"
 #include "platform/Translations.h"
 #include "scores/frmNameInput.h"

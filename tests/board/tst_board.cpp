@@ -1,3 +1,4 @@
+#include "board/AreaLayout.h"
 #include "board/clsPath.h"
 #include "board/clsPiece.h"
 #include "board/colPieces.h"
@@ -93,7 +94,7 @@ private slots:
         QFETCH(int, colour);
         QFETCH(bool, selected);
         QFETCH(int, image);
-        OffscreenSurface surface;
+        OffscreenSurface surface{CLIENT_SURFACE};
         const QRgb grey = RGB(102, 102, 102);
         surface.hDC().FillRect(RECT{0, 0, CLIENT_WIDTH, CLIENT_HEIGHT}, CreateSolidBrush(grey));
         clsPiece cell;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/clsScoreBoard.h"
+#include "board/AreaLayout.h"
 #include "board/colPieces.h"
 #include "game/clsGame.h"
 #include "platform/WindowSurface.h"
@@ -28,7 +29,7 @@ private:
 
 // An engine on an offscreen surface, with scripted chance, recorded sounds and its own store.
 struct GameHarness {
-    explicit GameHarness(bool sounds = true, qreal ratio = 1.0) : surface(ratio) {
+    explicit GameHarness(bool sounds = true, qreal ratio = 1.0) : surface(CLIENT_SURFACE, ratio) {
         if (!sounds) {
             IsolatedSettings::Write(Stored::Key::Sounds, QStringLiteral("off"));
         }

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "board/BoardGeometry.h"
+#include "platform/Rect.h"
+#include "platform/Twips.h"
+#include "platform/WindowSurface.h"
+
+#include <QPointF>
+
+#include <cmath>
+#include <cstdint>
+
+// The main window's client area around the board's cells: its size, the window's own unit, and
+// the side panel with its parts and the labels above them, in pixels of the client area.
+// Drawing, hit testing, the window's size and what screen readers are told all read it here.
+
+// 6945 × 5085 twips.
+constexpr int32_t CLIENT_WIDTH = Twips(6945);
+constexpr int32_t CLIENT_HEIGHT = Twips(5085);
+// The window's own unit is 15.258605 twips across and 15.352937 down. The window reports its
+// height in it, and places its labels in it.
+constexpr float TWIPS_PER_UNIT_ACROSS = 15.258605f;
+constexpr float TWIPS_PER_UNIT_DOWN = 15.352937f;
+constexpr float CLIENT_SCALE_HEIGHT = 5085.0f / TWIPS_PER_UNIT_DOWN;
+constexpr SurfaceShape CLIENT_SURFACE{CLIENT_WIDTH, CLIENT_HEIGHT, CLIENT_SCALE_HEIGHT};
+
+// The side panel right of the board and, on it, the preview of the next colours.
+constexpr RECT SIDE_PANEL{BOARD_AREA.right, 0, 464, BOARD_AREA.bottom};
+constexpr RECT PREVIEW_BOX{345, 20, 458, 60};
+constexpr POINT NextColourAt(int32_t k) {
+    return POINT{350 + 35 * k, 25};
+}
+
+// The two score displays stand at the foot of the panel, placed from the window's height in
+// its own units, each edge rounded to the nearest pixel (a half to the even one).
+inline RECT ScoreBox(bool blnBest, float sngScaleHeight) {
+    const auto edge = [sngScaleHeight](float up) {
+        return static_cast<int32_t>(std::nearbyint(sngScaleHeight - up));
+    };
+    return blnBest ? RECT{345, edge(20), 458, edge(0)} : RECT{345, edge(70), 458, edge(50)};
+}
+
+// The parts of the area in reading order: the board, then the side panel's from the top.
+enum class AreaPart { Board, NextColours, YourScore, HighScore };
+constexpr int AREA_PARTS = 4;
+
+// Where a part stands: the board's area, or its box on the panel.
+inline RECT PartBox(AreaPart part) {
+    switch (part) {
+    case AreaPart::NextColours:
+        return PREVIEW_BOX;
+    case AreaPart::YourScore:
+        return ScoreBox(false, CLIENT_SCALE_HEIGHT);
+    case AreaPart::HighScore:
+        return ScoreBox(true, CLIENT_SCALE_HEIGHT);
+    case AreaPart::Board:
+        break;
+    }
+    return BOARD_AREA;
+}
+
+// The top-left corner of the label above a part of the panel, placed in the window's unit:
+// 340 across, and 5 down, or 95 and 45 up from the foot for the two scores.
+inline QPointF LabelCorner(AreaPart part) {
+    const float top = part == AreaPart::NextColours ? 5.0f
+                      : part == AreaPart::YourScore ? CLIENT_SCALE_HEIGHT - 95.0f
+                                                    : CLIENT_SCALE_HEIGHT - 45.0f;
+    return QPointF(340.0f * TWIPS_PER_UNIT_ACROSS / TWIPS_PER_PIXEL,
+                   top * TWIPS_PER_UNIT_DOWN / TWIPS_PER_PIXEL);
+}
