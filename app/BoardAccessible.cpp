@@ -61,7 +61,7 @@ QAccessibleInterface* BoardAccessible::childAt(int x, int y) const {
     }
     const QPoint at = Area()->mapFromGlobal(QPoint(x, y));
     for (int32_t index = 1; index <= BOARD_CELLS; ++index) {
-        if (PtInRect(CellRect(index), POINT{at.x(), at.y()})) {
+        if (Zoomed(CellRect(index), Area()->Zoom()).contains(at)) {
             return Cell(index);
         }
     }

@@ -30,9 +30,9 @@ protected:
     bool HasKeyboard(GameArea::Part part) const {
         return Area() != nullptr && Area()->hasFocus() && Area()->FocusedPart() == part;
     }
+    // Where a rectangle of the game lies on the screen, the area zoomed.
     QRect OnScreen(const RECT& rect) const {
-        return WidgetPartAccessible::OnScreen(
-            QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top));
+        return WidgetPartAccessible::OnScreen(Zoomed(rect, Area() != nullptr ? Area()->Zoom() : 1));
     }
 };
 

@@ -3,14 +3,18 @@
 #include "app/GameAccessible.h"
 #include "board/AreaLayout.h"
 #include "game/clsGame.h"
+#include "platform/FitToText.h"
 
 #include <QAccessible>
+#include <QFont>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
+#include <QWheelEvent>
+#include <QtMath>
 
 #include <algorithm>
 #include <cmath>
@@ -49,6 +53,45 @@ void GameArea::setLabels(QLabel* nextColours, QLabel* yourScore, QLabel* highSco
     mLabels = {nullptr, nextColours, yourScore, highScore};
 }
 
+void GameArea::PlaceLabels() {
+    QFont zoomed = font();
+    if (zoomed.pointSizeF() > 0) {
+        zoomed.setPointSizeF(zoomed.pointSizeF() * mZoom);
+    } else {
+        zoomed.setPixelSize(qRound(zoomed.pixelSize() * mZoom));
+    }
+    const auto at = [this](qreal logical) { return qRound(logical * mZoom); };
+    for (int part = 1; part < PARTS; ++part) {
+        QLabel* label = Label(static_cast<Part>(part));
+        if (label == nullptr) {
+            continue;
+        }
+        label->setFont(zoomed);
+        FitToText(*label);
+        const QPointF corner = LabelCorner(static_cast<Part>(part));
+        int x = at(corner.x());
+        // The game area is a picture and keeps its layout, but in a language written from right
+        // to left the labels align to the right edge of the boxes they name, as far in from it.
+        if (layoutDirection() == Qt::RightToLeft) {
+            x = at(SIDE_PANEL.right) - (x - at(SIDE_PANEL.left)) - label->width();
+        }
+        label->move(x, at(corner.y()));
+    }
+}
+
+void GameArea::setZoom(qreal zoom) {
+    if (zoom != mZoom) {
+        mZoom = zoom;
+        mWheel = 0;
+        FitToScreen();
+        PlaceLabels();
+    }
+}
+
+void GameArea::FitToScreen() {
+    setFixedSize(AreaSize(mZoom, devicePixelRatioF()));
+}
+
 QLabel* GameArea::Label(Part part) const {
     return mLabels.at(static_cast<size_t>(part));
 }
@@ -74,7 +117,7 @@ void GameArea::setFrameShown(bool shown) {
 
 void GameArea::paintEvent(QPaintEvent* event) {
     const qreal ratio = devicePixelRatioF();
-    if (mSurface != nullptr && !qFuzzyCompare(mSurface->devicePixelRatio(), ratio)) {
+    if (mSurface != nullptr && !qFuzzyCompare(mSurface->devicePixelRatio(), ratio * mZoom)) {
         emit DevicePixelRatioChanged();
     }
     // Device pixels one for one: at a fractional scale a scaled copy would drop or double some
@@ -86,16 +129,33 @@ void GameArea::paintEvent(QPaintEvent* event) {
             .toAlignedRect();
     if (mSurface != nullptr) {
         painter.drawImage(area, *mSurface, area);
+        // The area may reach a device pixel or two past the picture: its edges go on there.
+        const QSize picture = mSurface->size();
+        const int wide = qCeil(width() * ratio);
+        const int high = qCeil(height() * ratio);
+        for (int x = picture.width(); x < wide; ++x) {
+            painter.drawImage(QPoint(x, 0), *mSurface,
+                              QRect(picture.width() - 1, 0, 1, picture.height()));
+        }
+        for (int y = picture.height(); y < high; ++y) {
+            painter.drawImage(QPoint(0, y), *mSurface,
+                              QRect(0, picture.height() - 1, picture.width(), 1));
+        }
+        if (wide > picture.width() && high > picture.height()) {
+            painter.fillRect(QRect(QPoint(picture.width(), picture.height()), QPoint(wide, high)),
+                             QColor(mSurface->pixel(picture.width() - 1, picture.height() - 1)));
+        }
     }
     if (!mFrameShown) {
         return;
     }
     // A frame just outside what it marks (in the gap around a cell), so all of it stays in view.
+    const qreal drawn = mSurface != nullptr ? mSurface->devicePixelRatio() : ratio;
     const RECT framed = Framed(mPart, mCursor);
-    const QRect inner = DeviceRect(framed, ratio);
+    const QRect inner = DeviceRect(framed, drawn);
     const QRect outer = DeviceRect(RECT{framed.left - kCursorWidth, framed.top - kCursorWidth,
                                         framed.right + kCursorWidth, framed.bottom + kCursorWidth},
-                                   ratio);
+                                   drawn);
     for (const QRect& side : QRegion(outer).subtracted(QRegion(inner))) {
         painter.fillRect(side, QColor(kCursorColour));
     }
@@ -106,8 +166,8 @@ void GameArea::mousePressEvent(QMouseEvent* event) {
         mPart = Part::Board;
         update();
     }
-    setFrameShown(false); // the mouse takes over from the keyboard
-    const QPointF at = event->position();
+    setFrameShown(false);                         // the mouse takes over from the keyboard
+    const QPointF at = event->position() / mZoom; // where on the game it lands
     emit MouseDown(event->button(), event->modifiers(), static_cast<float>(at.x()),
                    static_cast<float>(at.y()));
 }
@@ -154,6 +214,21 @@ void GameArea::focusInEvent(QFocusEvent* event) {
     // Qt tells screen readers of the area's focus after this returns; the focused part comes
     // after that, or it would be overtaken.
     QMetaObject::invokeMethod(this, &GameArea::FocusedIn, Qt::QueuedConnection);
+}
+
+void GameArea::wheelEvent(QWheelEvent* event) {
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QWidget::wheelEvent(event);
+        return;
+    }
+    // A notch of a wheel is 120; a touchpad sends a little at a time.
+    mWheel += event->angleDelta().y();
+    const int steps = mWheel / 120;
+    mWheel -= steps * 120;
+    if (steps != 0) {
+        emit ZoomAsked(steps);
+    }
+    event->accept();
 }
 
 bool GameArea::focusNextPrevChild(bool next) {

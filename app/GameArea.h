@@ -14,8 +14,9 @@ class QLabel;
 class clsGame;
 
 // The main window's client area. It shows the surface the engine paints, one device pixel for
-// one, with the keyboard's frame drawn over it rather than into it. It reports presses (the
-// second press of a double click excepted), and screen readers see through it what it shows.
+// one, with the keyboard's frame drawn over it rather than into it, at the size the player has
+// chosen. It reports presses (the second press of a double click excepted) where they land on
+// the game, and screen readers see through it what it shows.
 //
 // The keyboard cursor always stands on a cell, the top-left one at first: the arrow keys move it
 // over the cells, stopping at the edges, Space and Enter press the cell under it, and there
@@ -38,6 +39,15 @@ public:
     // The labels above the side panel's parts, which name them for screen readers too.
     void setLabels(QLabel* nextColours, QLabel* yourScore, QLabel* highScore);
     QLabel* Label(Part part) const; // none above the board
+    // Places the labels above the side panel's parts, in the area's font at its zoom, aligned to
+    // the left of the boxes they name, or to their right where words are read from the right.
+    void PlaceLabels();
+    // How large the area is shown: 1 for its own size. It takes the size for it on its screen, and
+    // a surface drawn at the zoom times the window's device pixel ratio.
+    void setZoom(qreal zoom);
+    qreal Zoom() const { return mZoom; }
+    // The area's size for its zoom, after the window's device pixel ratio has changed.
+    void FitToScreen();
     // A cell, 1 to 100: the cursor moves there and its frame shows. Nothing: the frame hides
     // (the mouse has taken over) and the cursor stays where it is.
     void setCursorCell(std::optional<int32_t> cell);
@@ -52,6 +62,7 @@ signals:
     void CellPressed(int32_t cell); // Space or Enter, on the cell under the cursor
     void KeyboardMoved();           // an arrow moved the cursor, or Tab the keyboard to a part
     void FocusedIn();               // the area has the focus again, and has told screen readers
+    void ZoomAsked(int steps);      // the wheel turned with Ctrl held: up is larger
     // About to paint a surface made for another device pixel ratio than the window has now: a
     // receiver connected directly makes it anew before the paint goes on.
     void DevicePixelRatioChanged();
@@ -62,6 +73,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
@@ -73,4 +85,6 @@ private:
     int32_t mCursor;
     Part mPart = Part::Board;
     bool mFrameShown = false;
+    qreal mZoom = 1.0;
+    int mWheel = 0; // turned with Ctrl held and not yet a whole step, in eighths of a degree
 };

@@ -1,5 +1,6 @@
 #include "app/ScreenFollower.h"
 
+#include "app/GameArea.h"
 #include "board/AreaLayout.h"
 #include "platform/ScreenWatch.h"
 #include "platform/WindowSurface.h"
@@ -39,16 +40,17 @@ int MenuHeightThatFits(int natural, int above, qreal ratio) {
 
 } // namespace
 
-ScreenFollower::ScreenFollower(QMainWindow& window, WindowSurface& surface,
+ScreenFollower::ScreenFollower(QMainWindow& window, GameArea& area, WindowSurface& surface,
                                std::function<void()> redraw)
-    : QObject(&window), mWindow(window), mSurface(surface), mRedraw(std::move(redraw)) {
+    : QObject(&window), mWindow(window), mArea(area), mSurface(surface),
+      mRedraw(std::move(redraw)) {
     window.installEventFilter(this); // a title bar of the window's own moves the menu bar down
     WhenScreenMayChange(window, [this] { Follow(); });
     FitMenuBar();
 }
 
 void ScreenFollower::MatchDevicePixelRatio() {
-    const qreal ratio = mWindow.devicePixelRatioF();
+    const qreal ratio = mWindow.devicePixelRatioF() * mArea.Zoom();
     if (!qFuzzyCompare(mSurface.DevicePixelRatio(), ratio)) {
         mSurface.setDevicePixelRatio(ratio);
         mRedraw();
@@ -67,15 +69,20 @@ bool ScreenFollower::eventFilter(QObject* watched, QEvent* event) {
 // output is rescaled keeps its ratio, and the compositor scales its picture.
 void ScreenFollower::Follow() {
     MatchDevicePixelRatio();
+    mArea.FitToScreen();
     FitMenuBar();
 }
 
 // Also undoes a height fixed for an earlier ratio. On X11 the window system keeps a window's
-// size in device pixels when its scale changes, so the window takes its own size back.
+// size in device pixels when its scale changes, so the window takes its own size back. A zoomed
+// area has a device row to spare, and the bar keeps its own height.
 void ScreenFollower::FitMenuBar() {
     QMenuBar* bar = mWindow.menuBar();
-    bar->setFixedHeight(MenuHeightThatFits(
-        bar->sizeHint().height(), mWindow.contentsMargins().top(), mWindow.devicePixelRatioF()));
+    const int natural = bar->sizeHint().height();
+    bar->setFixedHeight(mArea.Zoom() > 1.0
+                            ? natural
+                            : MenuHeightThatFits(natural, mWindow.contentsMargins().top(),
+                                                 mWindow.devicePixelRatioF()));
     mWindow.layout()->activate();
     if (mWindow.size() != mWindow.minimumSize()) {
         mWindow.resize(mWindow.minimumSize());

@@ -4,6 +4,7 @@
 #include "app/GameArea.h"
 #include "app/ScreenFollower.h"
 #include "app/TitleBar.h"
+#include "app/Zoom.h"
 #include "app/clsHelp.h"
 #include "app/frmAbout.h"
 #include "board/AreaLayout.h"
@@ -12,18 +13,22 @@
 #include "platform/FitToText.h"
 #include "platform/MessageBox.h"
 #include "platform/NativeWindow.h"
+#include "platform/ScreenWatch.h"
+#include "platform/Stored.h"
 #include "platform/WindowSurface.h"
 #include "scores/clsStatistics.h"
 #include "scores/frmNameInput.h"
 #include "scores/frmStatistics.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTimer>
 
 class frmMain::MainSurface : public WindowSurface {
@@ -62,13 +67,15 @@ frmMain::frmMain(const Services& services)
         FitToText(*label);
     }
     CreateMenus();
-    auto* follower = new ScreenFollower(*this, *mSurface, [this] {
+    mFollower = new ScreenFollower(*this, *mCanvas, *mSurface, [this] {
         if (gclsGame != nullptr) {
             gclsGame->Repaint();
         }
     });
-    connect(mCanvas, &GameArea::DevicePixelRatioChanged, follower,
+    connect(mCanvas, &GameArea::DevicePixelRatioChanged, mFollower,
             &ScreenFollower::MatchDevicePixelRatio);
+    connect(mCanvas, &GameArea::ZoomAsked, this, &frmMain::ZoomBy);
+    WhenScreenMayChange(*this, [this] { FitZoom(); });
     WhenNativeWindowLost(*this, [this] { close(); });
     UseOwnTitleBarWhereQtDrawsOne(*this);
     Form_Load();
@@ -102,6 +109,26 @@ void frmMain::CreateMenus() {
     mnuGameSound->setCheckable(true);
     mnuGameShapes = mnuGame->addAction(tr("Sh&apes"), this, &frmMain::mnuGameShapes_Click);
     mnuGameShapes->setCheckable(true);
+    mnuGameZoom = mnuGame->addMenu(tr("&Zoom"));
+    mZoomSteps = new QActionGroup(this);
+    for (const int32_t step : Zoom::STEPS) {
+        QAction* entry = mnuGameZoom->addAction(tr("%1%").arg(step));
+        entry->setCheckable(true);
+        entry->setData(step);
+        mZoomSteps->addAction(entry);
+        connect(entry, &QAction::triggered, this, [this, step] { mnuGameZoom_Click(step); });
+    }
+    // The keys of browsers and viewers, without entries of their own.
+    const auto keys = [this](const QList<QKeySequence>& sequences, auto zoom) {
+        auto* keyed = new QAction(this);
+        keyed->setShortcuts(sequences);
+        addAction(keyed);
+        connect(keyed, &QAction::triggered, this, zoom);
+    };
+    keys({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+         [this] { ZoomBy(1); });
+    keys({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { ZoomBy(-1); });
+    keys({QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { mnuGameZoom_Click(Zoom::NONE); });
     mnuGame->addSeparator();
     mnuGameExit = mnuGame->addAction(tr("E&xit"), this, &frmMain::mnuGameExit_Click);
 
@@ -148,20 +175,9 @@ void frmMain::Form_Load() {
     Busy([this] { gclsGame->NewGame(*mSurface); });
     mnuGameSound->setChecked(gclsGame->Sounds());
     mnuGameShapes->setChecked(gclsGame->Shapes());
-    PlaceLabel(lblNextMove, GameArea::Part::NextColours);
-    PlaceLabel(lblHighScore, GameArea::Part::HighScore);
-    PlaceLabel(lblYourScore, GameArea::Part::YourScore);
-}
-
-void frmMain::PlaceLabel(QLabel* label, GameArea::Part part) {
-    const QPointF corner = LabelCorner(part);
-    int x = qRound(corner.x());
-    // The game area is a picture and keeps its layout, but in a language written from right
-    // to left the labels align to the right edge of the boxes they name, as far in from it.
-    if (layoutDirection() == Qt::RightToLeft) {
-        x = SIDE_PANEL.right - (x - SIDE_PANEL.left) - label->width();
-    }
-    label->move(x, qRound(corner.y()));
+    mCanvas->PlaceLabels();
+    mZoomChosen = Zoom::FromStored(Stored::Read(Stored::Key::Zoom));
+    FitZoom();
 }
 
 void frmMain::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float X, float Y) {
@@ -241,6 +257,62 @@ void frmMain::mnuGameShapes_Click() {
     gclsGame->setShapes(mnuGameShapes->isChecked());
     mSurface->setShapes(gclsGame->Shapes());
     gclsGame->Repaint();
+}
+
+void frmMain::mnuGameZoom_Click(int32_t step) {
+    // Stored at once; a choice that cannot be stored holds for this session.
+    mZoomChosen = step;
+    Stored::Write(Stored::Key::Zoom, QString::number(step));
+    FitZoom();
+}
+
+void frmMain::ZoomBy(int steps) {
+    int32_t target = mZoomShown;
+    for (int step = 0; step < std::abs(steps); ++step) {
+        const int32_t next = steps > 0 ? Zoom::Larger(target) : Zoom::Smaller(target);
+        if (!ZoomFits(next)) {
+            break;
+        }
+        target = next;
+    }
+    if (target != mZoomShown) {
+        mnuGameZoom_Click(target);
+    }
+}
+
+void frmMain::FitZoom() {
+    if (gclsGame == nullptr) {
+        return; // unloaded: the steps stay as they are, disabled
+    }
+    int32_t shown = Zoom::NONE;
+    for (QAction* entry : mZoomSteps->actions()) {
+        const int32_t step = entry->data().toInt();
+        const bool fits = ZoomFits(step);
+        entry->setEnabled(fits);
+        if (fits && step <= mZoomChosen) {
+            shown = step;
+        }
+    }
+    for (QAction* entry : mZoomSteps->actions()) {
+        entry->setChecked(entry->data().toInt() == shown);
+    }
+    mZoomShown = shown;
+    if (!qFuzzyCompare(mCanvas->Zoom(), Zoom::Factor(shown))) {
+        mCanvas->setZoom(Zoom::Factor(shown));
+        mFollower->Follow();
+    }
+}
+
+// The window fits the room its screen leaves for windows, with its frame, at that zoom.
+bool frmMain::ZoomFits(int32_t step) const {
+    const QScreen* on = screen();
+    if (step == Zoom::NONE || on == nullptr) {
+        return step == Zoom::NONE;
+    }
+    const QSize around = frameGeometry().size() - mCanvas->size(); // the bars and the frame
+    const QSize needed = around + AreaSize(Zoom::Factor(step), devicePixelRatioF());
+    const QSize room = on->availableGeometry().size();
+    return needed.width() <= room.width() && needed.height() <= room.height();
 }
 
 void frmMain::mnuGameExit_Click() {

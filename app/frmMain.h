@@ -11,7 +11,10 @@
 class GameAnnouncer;
 class GameArea;
 class QAction;
+class QActionGroup;
 class QLabel;
+class QMenu;
+class ScreenFollower;
 class clsHelp;
 class frmAbout;
 class WindowSurface;
@@ -51,15 +54,21 @@ private:
     void mnuGameHighScores_Click();
     void mnuGameSound_Click();
     void mnuGameShapes_Click();
+    void mnuGameZoom_Click(int32_t step); // a step of the Zoom menu, in percent
     void mnuGameExit_Click();
     void mnuHelpContents_Click();
     void mnuHelpAbout_Click();
     void gclsGame_GameOver();
+    // Ctrl with +, = or - and the wheel: steps larger (positive) or smaller, as far as fits.
+    void ZoomBy(int steps);
+    // Shows the chosen zoom, or the largest smaller one that fits the screen; only those steps
+    // can be chosen.
+    void FitZoom();
+    bool ZoomFits(int32_t step) const;
 
     void TakeNoInput();
     void CloseBoxes(); // those open over the window, as if each were cancelled
     void CreateMenus();
-    void PlaceLabel(QLabel* label, AreaPart part);
     template <typename Step> void Busy(Step step);
 
     Services mServices;
@@ -74,10 +83,15 @@ private:
     QAction* mnuGameHighScores = nullptr;
     QAction* mnuGameSound = nullptr;
     QAction* mnuGameShapes = nullptr;
+    QMenu* mnuGameZoom = nullptr;
+    QActionGroup* mZoomSteps = nullptr;
     QAction* mnuGameExit = nullptr;
     QAction* mnuHelpContents = nullptr;
     QAction* mnuHelpAbout = nullptr;
     QPointer<frmAbout> mfrmAbout;
-    int mBusy = 0;            // depth of game steps running, counting re-entered ones
-    bool mCloseAsked = false; // a close that arrived during a step, done when it ends
+    ScreenFollower* mFollower;
+    int32_t mZoomChosen = 100; // in percent: the player's choice
+    int32_t mZoomShown = 100;  // the chosen one, or the largest below it that fits
+    int mBusy = 0;             // depth of game steps running, counting re-entered ones
+    bool mCloseAsked = false;  // a close that arrived during a step, done when it ends
 };

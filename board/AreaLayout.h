@@ -6,6 +6,8 @@
 #include "platform/WindowSurface.h"
 
 #include <QPointF>
+#include <QRect>
+#include <QSize>
 
 #include <cmath>
 #include <cstdint>
@@ -67,4 +69,25 @@ inline QPointF LabelCorner(AreaPart part) {
                                                     : CLIENT_SCALE_HEIGHT - 45.0f;
     return QPointF(340.0f * TWIPS_PER_UNIT_ACROSS / TWIPS_PER_PIXEL,
                    top * TWIPS_PER_UNIT_DOWN / TWIPS_PER_PIXEL);
+}
+
+// The area's size in logical pixels when it is zoomed, on a screen of a device pixel ratio. At
+// 100% its own. Larger, it covers every device pixel of its picture drawn at zoom × ratio, with
+// a device row to spare below, so that however Qt rounds the area's top edge the last row shows.
+inline QSize AreaSize(qreal zoom, qreal ratio) {
+    if (zoom <= 1.0) {
+        return QSize(CLIENT_WIDTH, CLIENT_HEIGHT);
+    }
+    const auto cover = [ratio](double device) {
+        return static_cast<int>(std::ceil(device / ratio - 1e-9));
+    };
+    return QSize(cover(qRound(CLIENT_WIDTH * zoom * ratio)),
+                 cover(qRound(CLIENT_HEIGHT * zoom * ratio) + 1));
+}
+
+// A rectangle of the area in logical pixels of the area zoomed, each edge on the nearest pixel.
+inline QRect Zoomed(const RECT& rect, qreal zoom) {
+    const auto at = [zoom](int32_t edge) { return qRound(edge * zoom); };
+    return QRect(QPoint(at(rect.left), at(rect.top)),
+                 QPoint(at(rect.right) - 1, at(rect.bottom) - 1));
 }

@@ -48,6 +48,7 @@ private:
         mScreen = screen;
         if (screen != nullptr) {
             connect(screen, &QScreen::geometryChanged, this, &ScreenWatch::Ask);
+            connect(screen, &QScreen::availableGeometryChanged, this, &ScreenWatch::Ask);
             connect(screen, &QScreen::logicalDotsPerInchChanged, this, &ScreenWatch::Ask);
             connect(screen, &QScreen::physicalDotsPerInchChanged, this, &ScreenWatch::Ask);
         }

@@ -454,23 +454,40 @@ private slots:
         QCOMPARE(h.window->Game().CellColour(CellIndex(10, 10)), 1);
     }
 
-    // Cells are found by a point on the screen and by their number in reading order.
+    // Cells are found by a point on the screen, where they are shown at any zoom, and by their
+    // number in reading order.
     void cellsAreFoundByPlaceAndNumber_data() {
-        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<QString>("zoom");
+        QTest::addColumn<QPoint>("at"); // on the area as shown
         QTest::addColumn<int>("child");
         QTest::addColumn<QString>("name");
-        QTest::newRow("first cell") << QPoint(2, 2) << 0 << "row 1, column 1, empty";
-        QTest::newRow("along the first row") << QPoint(36, 31) << 1 << "row 1, column 2, empty";
-        QTest::newRow("down the first column") << QPoint(31, 36) << 10 << "row 2, column 1, empty";
-        QTest::newRow("last cell") << QPoint(337, 337) << 99 << "row 10, column 10, empty";
-        QTest::newRow("gap after a cell") << QPoint(32, 10) << -1 << "";
-        QTest::newRow("gap after the last cell") << QPoint(338, 338) << -1 << "";
+        QTest::addColumn<QRect>("cell");
+        const QString none = QStringLiteral("100%");
+        QTest::newRow("first cell")
+            << none << QPoint(2, 2) << 0 << "row 1, column 1, empty" << QRect(2, 2, 30, 30);
+        QTest::newRow("along the first row")
+            << none << QPoint(36, 31) << 1 << "row 1, column 2, empty" << QRect(36, 2, 30, 30);
+        QTest::newRow("down the first column")
+            << none << QPoint(31, 36) << 10 << "row 2, column 1, empty" << QRect(2, 36, 30, 30);
+        QTest::newRow("last cell") << none << QPoint(337, 337) << 99 << "row 10, column 10, empty"
+                                   << QRect(308, 308, 30, 30);
+        QTest::newRow("gap after a cell") << none << QPoint(32, 10) << -1 << "" << QRect();
+        QTest::newRow("gap after the last cell") << none << QPoint(338, 338) << -1 << "" << QRect();
+        QTest::newRow("last cell at 150%") << QStringLiteral("150%") << QPoint(506, 506) << 99
+                                           << "row 10, column 10, empty" << QRect(462, 462, 45, 45);
+        QTest::newRow("gap after it at 150%")
+            << QStringLiteral("150%") << QPoint(508, 460) << -1 << "" << QRect();
+        QTest::newRow("first cell at 125%") << QStringLiteral("125%") << QPoint(3, 3) << 0
+                                            << "row 1, column 1, empty" << QRect(3, 3, 37, 37);
     }
     void cellsAreFoundByPlaceAndNumber() {
+        QFETCH(QString, zoom);
         QFETCH(QPoint, at);
         QFETCH(int, child);
         QFETCH(QString, name);
+        QFETCH(QRect, cell);
         WindowHarness h;
+        h.Action(zoom)->trigger();
         LayOut(h.probe().Board(), kEmptyBoard);
         QAccessibleInterface* board = Board(h);
         const QPoint global = h.window->Canvas()->mapToGlobal(at);
@@ -479,6 +496,8 @@ private slots:
         if (child >= 0) {
             QCOMPARE(board->child(child), found);
             QCOMPARE(board->indexOfChild(found), child);
+            QCOMPARE(found->rect(),
+                     QRect(h.window->Canvas()->mapToGlobal(cell.topLeft()), cell.size()));
         }
     }
 

@@ -1,6 +1,7 @@
 #include "board/AreaLayout.h"
 #include "support/GameProbe.h"
 #include "support/Pixels.h"
+#include "support/Screens.h"
 #include "support/WindowHarness.h"
 
 #include "app/TitleBar.h"
@@ -107,28 +108,46 @@ private slots:
     }
 
     // Every device pixel of the surface reaches the window one for one, at whole and at
-    // fractional scale factors alike, below a title bar of the window's own too.
+    // fractional scale factors alike, below a title bar of the window's own too, and zoomed.
     void windowShowsEveryDevicePixel_data() {
         QTest::addColumn<bool>("titled");
-        QTest::newRow("menu bar only") << false;
-        QTest::newRow("title bar") << true;
+        QTest::addColumn<int>("zoom");
+        QTest::addColumn<qreal>("scale"); // the screen's, where only one will do
+        QTest::newRow("menu bar only") << false << 100 << 0.0;
+        QTest::newRow("title bar") << true << 100 << 0.0;
+        QTest::newRow("125% at scale 1") << false << 125 << 1.0;
+        QTest::newRow("150% at scale 1.25") << false << 150 << 1.25;
+        QTest::newRow("200% at scale 1.5, title bar") << true << 200 << 1.5;
+        QTest::newRow("300% at scale 2") << false << 300 << 2.0;
     }
     void windowShowsEveryDevicePixel() {
         QFETCH(bool, titled);
+        QFETCH(int, zoom);
+        QFETCH(qreal, scale);
+        if (scale != 0 && !qFuzzyCompare(qApp->devicePixelRatio(), scale)) {
+            QSKIP("for another screen scale");
+        }
+        SetScreens(1, 1, QSize(4000, 3000)); // room for the largest, at the scale of the run
         WindowHarness h;
         if (titled) {
             TitleBar::Install(*h.window);
             QTRY_COMPARE(h.window->Canvas()->y(), TitleBar::HEIGHT + h.window->menuBar()->height());
         }
+        h.Action(QStringLiteral("%1%").arg(zoom))->trigger();
         const qreal ratio = h.window->devicePixelRatioF();
-        QCOMPARE(h.window->Canvas()->size(), QSize(463, 339));
+        const qreal drawn = ratio * zoom / 100;
+        QCOMPARE(h.window->Surface().DevicePixelRatio(), drawn);
         const QImage& surface = h.window->Surface().Image();
-        QCOMPARE(surface.size(), QSize(qRound(463 * ratio), qRound(339 * ratio)));
+        QCOMPARE(surface.size(), QSize(qRound(463 * drawn), qRound(339 * drawn)));
+        if (zoom == 100) {
+            QCOMPARE(h.window->Canvas()->size(), QSize(463, 339));
+            for (QLabel* label : h.window->Canvas()->findChildren<QLabel*>()) {
+                QCOMPARE(label->x(), 346); // logical pixels, as at ratio 1
+            }
+        }
+        QTRY_COMPARE(h.window->size(), h.window->minimumSize()); // the window takes the area's
         const QImage shown = h.window->grab().toImage();
         const int top = qRound(h.window->Canvas()->y() * ratio); // where Qt puts the area
-        for (QLabel* label : h.window->Canvas()->findChildren<QLabel*>()) {
-            QCOMPARE(label->x(), 346); // logical pixels, as at ratio 1
-        }
         if (const std::optional<QPoint> missing =
                 FirstNotShown(surface, shown, top, LabelsOn(*h.window->Canvas(), ratio))) {
             QFAIL(qPrintable(QStringLiteral("device pixel %1,%2 is not shown")
@@ -140,7 +159,7 @@ private slots:
         // the surface's or the frame's own colour, and the cell itself stays in view.
         h.window->Canvas()->setCursorCell(CellIndex(3, 3));
         const QImage framed = h.window->grab().toImage();
-        const QRect cell = DeviceRect(QRectF(70, 70, 30, 30), ratio);
+        const QRect cell = DeviceRect(QRectF(70, 70, 30, 30), drawn);
         int frame = 0;
         for (int y = cell.top() - 6; y <= cell.bottom() + 6; ++y) {
             for (int x = cell.left() - 6; x <= cell.right() + 6; ++x) {
@@ -150,7 +169,13 @@ private slots:
                 QVERIFY(pixel == surface.pixel(x, y) || (!inside && pixel == kCursor));
             }
         }
-        QVERIFY(frame >= 4 * 30 * ratio * 2); // at least two device pixels wide all round
+        QVERIFY(frame >= 4 * 30 * drawn * 2); // at least two device pixels wide all round
+
+        // A press lands on the cell shown.
+        LayOut(h.probe().Board(), BoardWith({{10, ".........3"}}));
+        h.probe().Board().BuildRoutes();
+        h.Click(10, 10);
+        QVERIFY(h.probe().Board().Item(100)->Selected());
     }
 };
 

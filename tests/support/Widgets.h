@@ -18,16 +18,20 @@ template <typename Shown> Shown* WithText(const QObject* parent, const QString& 
     return nullptr;
 }
 
-// The entry of any menu in a menu bar showing a text, or nothing.
-inline QAction* MenuEntry(const QMenuBar* bar, const QString& text) {
-    for (QAction* menu : bar->actions()) {
-        for (QAction* entry : menu->menu()->actions()) {
-            if (entry->text() == text) {
-                return entry;
-            }
+// The entry of any menu or submenu showing a text, or nothing.
+inline QAction* MenuEntry(const QList<QAction*>& entries, const QString& text) {
+    for (QAction* entry : entries) {
+        if (entry->text() == text) {
+            return entry;
+        }
+        if (QAction* inside = entry->menu() ? MenuEntry(entry->menu()->actions(), text) : nullptr) {
+            return inside;
         }
     }
     return nullptr;
+}
+inline QAction* MenuEntry(const QMenuBar* bar, const QString& text) {
+    return MenuEntry(bar->actions(), text);
 }
 
 // What has the keys: a button's text, or the kind of any other widget; "none" when nothing

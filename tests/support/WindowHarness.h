@@ -50,8 +50,10 @@ struct WindowHarness {
 
     QAction* Action(const QString& text) const { return MenuEntry(window->menuBar(), text); }
 
+    // On the area as shown, at its zoom.
     QPoint CellCentre(int32_t col, int32_t row) const {
-        return QPoint((col - 1) * 34 + 17, (row - 1) * 34 + 17);
+        return QPointF(QPointF((col - 1) * 34 + 17, (row - 1) * 34 + 17) * window->Canvas()->Zoom())
+            .toPoint();
     }
     void Click(int32_t col, int32_t row, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseClick(window->Canvas(), button, Qt::NoModifier, CellCentre(col, row));
