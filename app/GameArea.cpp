@@ -134,12 +134,12 @@ void GameArea::paintEvent(QPaintEvent* event) {
         const int wide = qCeil(width() * ratio);
         const int high = qCeil(height() * ratio);
         for (int x = picture.width(); x < wide; ++x) {
-            painter.drawImage(QPoint(x, 0), *mSurface,
-                              QRect(picture.width() - 1, 0, 1, picture.height()));
+            const QRect column(picture.width() - 1, 0, 1, picture.height());
+            painter.drawImage(column.translated(x - column.x(), 0), *mSurface, column);
         }
         for (int y = picture.height(); y < high; ++y) {
-            painter.drawImage(QPoint(0, y), *mSurface,
-                              QRect(0, picture.height() - 1, picture.width(), 1));
+            const QRect row(0, picture.height() - 1, picture.width(), 1);
+            painter.drawImage(row.translated(0, y - row.y()), *mSurface, row);
         }
         if (wide > picture.width() && high > picture.height()) {
             painter.fillRect(QRect(QPoint(picture.width(), picture.height()), QPoint(wide, high)),

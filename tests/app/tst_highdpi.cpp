@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QTest>
+#include <QtMath>
 
 namespace {
 
@@ -153,6 +154,13 @@ private slots:
             QFAIL(qPrintable(QStringLiteral("device pixel %1,%2 is not shown")
                                  .arg(missing->x())
                                  .arg(missing->y())));
+        }
+        // Below and right of the picture, where the area reaches past it, its edges go on.
+        const int bottom = qMin(shown.height(), top + qFloor(h.window->Canvas()->height() * ratio));
+        for (int y = top + surface.height(); y < bottom; ++y) {
+            for (int x = 0; x < surface.width(); x += 7) {
+                QCOMPARE(shown.pixel(x, y), surface.pixel(x, surface.height() - 1));
+            }
         }
 
         // The keyboard cursor's frame is sharp: every device pixel around the cell is either
