@@ -67,6 +67,10 @@ public:
 private:
     friend class GameProbe; // tests look inside
 
+    void Select(int32_t pressed);
+    void PutDown(int32_t held, int32_t pressed);
+    void TryMove(int32_t from, int32_t to);
+    void MoveBall(int32_t from, int32_t to);
     void DrawNextColours();
     void DrawBoard();
     bool RemoveRuns();
