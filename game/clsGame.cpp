@@ -137,6 +137,8 @@ void clsGame::TryMove(int32_t from, int32_t to) {
 }
 
 void clsGame::MoveBall(int32_t from, int32_t to) {
+    // Kept to take the move back; what it draws is added as it is drawn.
+    mLastMove = MoveMade{Position(), from, {}};
     clsPiece& source = *mcolPieces->Item(from);
     clsPiece& target = *mcolPieces->Item(to);
     Report({GameHappening::Moved, to, source.Colour()});
@@ -147,5 +149,10 @@ void clsGame::MoveBall(int32_t from, int32_t to) {
     source.Draw(*mfrmMain);
     if (!RemoveRuns()) {
         AddNewPieces();
+    }
+    // A move that filled the board cannot be taken back; a new game that the game-over handler
+    // started has forgotten it already.
+    if (mblnEndOfGame) {
+        mLastMove.reset();
     }
 }
