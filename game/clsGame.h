@@ -63,7 +63,7 @@ public:
     // Whether the last move can be taken back: one was made since the game started or the
     // last Undo, and it did not end the game.
     bool CanUndo() const { return mLastMove.has_value(); }
-    // Takes the last move back whole, silently: the board, the next colours and the score as
+    // Takes the last move back whole, with no sound: the board, the next colours and the score as
     // they were before it, a ball taken up since put down. Making it again brings the same new
     // balls and next colours. Nothing happens when CanUndo() is false.
     void Undo();
