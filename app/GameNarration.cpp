@@ -91,6 +91,11 @@ QString GameNarration::Account(const QList<GameHappening>& step, const NextColou
         case GameHappening::GameOver:
             sentences << tr("game over, final score %1").arg(happening.score);
             break;
+        case GameHappening::Undone:
+            sentences << tr("move taken back")
+                      << tr("%1 ball back at %2")
+                             .arg(ColourName(happening.colour), Place(happening.cell));
+            break;
         }
     }
     tellArrivals();

@@ -27,7 +27,8 @@ public:
     // What one step did, in the order it happened, in a few short sentences: a ball taken up or
     // put back (or, for a press that changes nothing, the empty cell or the ball taken up
     // already), where it moved or that no route led there, the balls removed and the score, the
-    // new balls and where they landed, a new game, the end of the game and its score; the next
-    // colours come last, once, as they stand after the step. Empty when nothing happened.
+    // new balls and where they landed, a new game, the end of the game and its score, a move
+    // taken back and where its ball is back; the next colours come last, once, as they stand
+    // after the step. Empty when nothing happened.
     static QString Account(const QList<GameHappening>& step, const NextColourArray& next);
 };

@@ -14,12 +14,13 @@ struct GameHappening {
                      // (the cell), or on another ball while one is (the ball taken up)
         Removed,     // lines of five or more vanished
         Added,       // a new ball arrived
-        NextColours, // the next colours were chosen
+        NextColours, // the next colours were chosen, or brought back with the board
         GameOver,    // the board is full
+        Undone,      // the last move was taken back: its ball is back on its cell
     };
 
     Kind kind;
-    int32_t cell = 0;    // the cell pressed, taken up or filled
+    int32_t cell = 0;    // the cell pressed, taken up, filled or gone back to
     int32_t colour = -1; // the ball's colour
     int32_t count = 0;   // Removed: how many balls
     int32_t score = 0;   // Removed and GameOver: the score after it

@@ -81,41 +81,15 @@ void clsGame::PressCell(int32_t pressed) {
     }
     const int32_t n = mcolPieces->SelectedPieceCount();
     if (pressed >= 1 && pressed <= mcolPieces->Count()) {
-        const std::shared_ptr<clsPiece> cell = mcolPieces->Item(pressed);
-        if (n == 0 && !cell->Populated()) {
-            Report({GameHappening::Ignored, pressed, -1});
-        }
-        if (n == 0 && cell->Populated()) {
-            PlayIfSoundsOn("select.wav");
-            cell->setSelected(true);
-            cell->Draw(*mfrmMain);
-            Report({GameHappening::Selected, pressed, cell->Colour()});
+        if (n == 0) {
+            Select(pressed);
         }
         if (n == 1) {
-            if (cell->Populated()) {
-                if (cell->Selected()) {
-                    Report({GameHappening::Deselected, pressed, cell->Colour()});
-                } else {
-                    const int32_t held = mcolPieces->GetSelectedPieceIndex();
-                    Report({GameHappening::Ignored, held, mcolPieces->Item(held)->Colour()});
-                }
-                cell->setSelected(false);
+            const int32_t held = mcolPieces->GetSelectedPieceIndex();
+            if (mcolPieces->Item(pressed)->Populated()) {
+                PutDown(held, pressed);
             } else {
-                const int32_t s = mcolPieces->GetSelectedPieceIndex();
-                if (!mcolPieces->FindRoute(s, pressed)) {
-                    Report({GameHappening::NoRoute, pressed});
-                } else {
-                    clsPiece& source = *mcolPieces->Item(s);
-                    Report({GameHappening::Moved, pressed, source.Colour()});
-                    cell->setColour(source.Colour());
-                    cell->setSelected(false);
-                    source.setPopulated(false);
-                    source.setSelected(false);
-                    source.Draw(*mfrmMain);
-                    if (!RemoveRuns()) {
-                        AddNewPieces();
-                    }
-                }
+                TryMove(held, pressed);
             }
             // A game that ended during this move may already have been replaced by a new
             // one: draw the pressed cell of the board that is current now.
@@ -125,4 +99,60 @@ void clsGame::PressCell(int32_t pressed) {
         }
     }
     mfrmMain->Refresh();
+}
+
+// With no ball taken up: the ball pressed is taken up; an empty cell changes nothing.
+void clsGame::Select(int32_t pressed) {
+    clsPiece& cell = *mcolPieces->Item(pressed);
+    if (!cell.Populated()) {
+        Report({GameHappening::Ignored, pressed, -1});
+        return;
+    }
+    PlayIfSoundsOn("select.wav");
+    cell.setSelected(true);
+    cell.Draw(*mfrmMain);
+    Report({GameHappening::Selected, pressed, cell.Colour()});
+}
+
+// With the ball on held taken up, a press on a ball: that one is put down; any other changes
+// nothing.
+void clsGame::PutDown(int32_t held, int32_t pressed) {
+    clsPiece& cell = *mcolPieces->Item(pressed);
+    if (cell.Selected()) {
+        Report({GameHappening::Deselected, pressed, cell.Colour()});
+    } else {
+        Report({GameHappening::Ignored, held, mcolPieces->Item(held)->Colour()});
+    }
+    cell.setSelected(false);
+}
+
+// With the ball on from taken up, a press on the empty cell to: the ball goes there if a route
+// of empty cells leads there.
+void clsGame::TryMove(int32_t from, int32_t to) {
+    if (!mcolPieces->FindRoute(from, to)) {
+        Report({GameHappening::NoRoute, to});
+        return;
+    }
+    MoveBall(from, to);
+}
+
+void clsGame::MoveBall(int32_t from, int32_t to) {
+    // Kept to take the move back; what it draws is added as it is drawn.
+    mLastMove = MoveMade{Position(), from, {}};
+    clsPiece& source = *mcolPieces->Item(from);
+    clsPiece& target = *mcolPieces->Item(to);
+    Report({GameHappening::Moved, to, source.Colour()});
+    target.setColour(source.Colour());
+    target.setSelected(false);
+    source.setPopulated(false);
+    source.setSelected(false);
+    source.Draw(*mfrmMain);
+    if (!RemoveRuns()) {
+        AddNewPieces();
+    }
+    // A move that filled the board cannot be taken back; a new game that the game-over handler
+    // started has forgotten it already.
+    if (mblnEndOfGame) {
+        mLastMove.reset();
+    }
 }

@@ -11,20 +11,32 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-// The whole part of a random fraction times n: 0 to n - 1, each equally likely.
-int32_t RandomIndex(RandomSource& random, int32_t n) {
-    const auto value = static_cast<int32_t>(std::floor(random.Rnd() * n));
+// The whole part of a random fraction times n: 0 to n - 1, each equally likely. The fractions
+// of a move taken back come again, in order, before any new one, so that taking a move back
+// is never a way to draw again. Once a game has started only moves draw, so what is drawn
+// while a move is kept belongs to that move.
+int32_t clsGame::RandomIndex(int32_t n) {
+    double fraction = 0;
+    if (mcolReplay.empty()) {
+        fraction = mRandom.Rnd();
+    } else {
+        fraction = mcolReplay.front();
+        mcolReplay.pop_front();
+    }
+    if (mLastMove) {
+        mLastMove->draws.push_back(fraction);
+    }
+    const auto value = static_cast<int32_t>(std::floor(fraction * n));
     return std::clamp(value, 0, n - 1);
 }
 
-} // namespace
-
-void clsGame::NewGame(WindowSurface& frm) {
+// What every start does: the board built empty on frm, and nothing to take back.
+void clsGame::StartOn(WindowSurface& frm) {
     mfrmMain = &frm;
     mcolPieces->RemoveAll();
     mblnEndOfGame = false;
+    mLastMove.reset();
+    mcolReplay.clear();
     Report({GameHappening::NewGame});
     for (int32_t col = 1; col <= BOARD_SIDE; ++col) {
         for (int32_t row = 1; row <= BOARD_SIDE; ++row) {
@@ -32,16 +44,24 @@ void clsGame::NewGame(WindowSurface& frm) {
             mcolPieces->Add(cell.left, cell.top, cell.bottom, cell.right, row, col);
         }
     }
+}
+
+void clsGame::ShowScores(int32_t lngScore) {
+    mclsYourScore->setScore(lngScore);
+    mclsHighScore->setScore(clsStatistics::ScoreNumber(mStatistics.GetScore(1)).value_or(0));
+}
+
+void clsGame::NewGame(WindowSurface& frm) {
+    StartOn(frm);
     PickNextColours();
     AddNewPieces();
     DrawBoard();
-    mclsYourScore->setScore(0);
-    mclsHighScore->setScore(clsStatistics::ScoreNumber(mStatistics.GetScore(1)).value_or(0));
+    ShowScores(0);
 }
 
 void clsGame::PickNextColours() {
     for (int32_t& colour : mlngNextColours) {
-        colour = RandomIndex(mRandom, PIECE_COLOURS);
+        colour = RandomIndex(PIECE_COLOURS);
     }
     DrawNextColours();
     Report({GameHappening::NextColours});
@@ -52,7 +72,7 @@ void clsGame::AddNewPieces() {
         if (mcolPieces->PopulatedPieceCount() < BOARD_CELLS) {
             // Pick again until an empty cell comes up.
             for (;;) {
-                const int32_t index = RandomIndex(mRandom, BOARD_CELLS) + 1;
+                const int32_t index = RandomIndex(BOARD_CELLS) + 1;
                 clsPiece& cell = *mcolPieces->Item(index);
                 if (!cell.Populated()) {
                     cell.setColour(colour);

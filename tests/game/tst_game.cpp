@@ -1,6 +1,7 @@
 #include "board/AreaLayout.h"
 #include "support/GameProbe.h"
 
+#include "app/GameNarration.h"
 #include "support/Pixels.h"
 
 #include <QGuiApplication>
@@ -26,6 +27,9 @@ bool FilledWith(const OffscreenSurface& surface, const QRect& rect, QRgb colour)
     }
     return true;
 }
+
+// Moves taken back: a plain one, or one that removes a run or whose new balls complete one.
+enum UndoStep { Plain, RunMove, RunArrives, SelectBall, RunBetween };
 
 } // namespace
 
@@ -406,6 +410,82 @@ private slots:
         const QImage shown = h.surface.Image().copy();
         h.probe().DrawBoard();
         QCOMPARE(h.surface.Image(), shown);
+    }
+
+    void undoTakesTheLastMoveBack_data() {
+        QTest::addColumn<int>("step");
+        QTest::newRow("plain move") << int(Plain);
+        QTest::newRow("move removes a run") << int(RunMove);
+        QTest::newRow("new balls complete a run") << int(RunArrives);
+        QTest::newRow("plain, with a ball selected at undo") << int(SelectBall);
+        QTest::newRow("plain, and a run's move undone before it is made again") << int(RunBetween);
+    }
+    void undoTakesTheLastMoveBack() {
+        QFETCH(int, step);
+        GameHarness h;
+        // Cell 48 to 46 completes the line on row 6, and so does a red ball arriving on 46.
+        h.Start(BoardWith({{4, "....4....."}, {6, "0000......"}, {8, "....0....."}}));
+        h.probe().NextColours() = {0, 1, 2};
+        h.random.PushCells({step == RunArrives ? 46 : 81, 82, 83});
+        const GamePosition before = h.game->Position();
+        const auto move = [&](int32_t from) {
+            h.game->PressCell(from);
+            h.game->PressCell(from == 48 ? 46 : 90);
+        };
+        const int32_t from = step == RunMove ? 48 : 44;
+        move(from);
+        const GamePosition after = h.game->Position();
+        h.game->PressCell(step == SelectBall ? 48 : 0); // neither taking a ball up nor a miss moves
+        QList<GameHappening> heard;
+        h.game->setReporter([&](const GameHappening& happening) { heard << happening; });
+        h.game->Undo();
+        h.game->Undo(); // there is nothing more to take back
+        QCOMPARE(h.game->Position(), before);
+        QCOMPARE(h.probe().Board().SelectedPieceCount(), 0);
+        const QImage shown = h.surface.Image().copy();
+        h.probe().DrawBoard();
+        QCOMPARE(h.surface.Image(), shown); // all of it drawn as it stands
+        const QString ball = from == 44 ? "cyan ball back at row 4" : "red ball back at row 8";
+        QCOMPARE(GameNarration::Account(heard, before.next),
+                 "move taken back. " + ball + ", column 5. next: red, blue, green.");
+        if (step == RunBetween) { // the fractions of both moves taken back come again in order
+            move(48);
+            h.game->Undo();
+        }
+        move(from); // again: the same balls and next colours come
+        QCOMPARE(h.game->Position(), after);
+    }
+
+    void resumeGoesOnFromAPlayablePosition_data() {
+        QTest::addColumn<GamePosition>("position");
+        QTest::addColumn<bool>("playable");
+        GamePosition::CellColours cells = GamePosition::NoBalls();
+        cells[40] = cells[41] = cells[42] = cells[43] = cells[44] = 3; // five down column 5
+        GamePosition::CellColours seven = cells;
+        seven[40] = 7;
+        QTest::newRow("a line of five left standing")
+            << GamePosition{cells, {6, 0, 4}, 2'000'000'000} << true;
+        QTest::newRow("colour 7") << GamePosition{seven, {6, 0, 4}, 120} << false;
+        QTest::newRow("next colour empty") << GamePosition{cells, {6, 0, -1}, 120} << false;
+        QTest::newRow("full board") << GamePosition{{}, {6, 0, 4}, 120} << false;
+        QTest::newRow("negative score") << GamePosition{cells, {6, 0, 4}, -10} << false;
+        QTest::newRow("not a ball's points") << GamePosition{cells, {6, 0, 4}, 125} << false;
+        QTest::newRow("too large") << GamePosition{cells, {6, 0, 4}, 2'000'000'010} << false;
+    }
+    void resumeGoesOnFromAPlayablePosition() {
+        QFETCH(GamePosition, position);
+        QFETCH(bool, playable);
+        QCOMPARE(clsGame::IsPlayable(position), playable);
+        GameHarness h;
+        h.Start(BoardWith({{1, "1........."}}));
+        h.game->PressCell(1);
+        h.game->PressCell(2); // a move, not to be taken back in the game that follows
+        h.game->ResumeGame(h.surface, position);
+        QCOMPARE(h.game->Position() == position, playable); // or a new game instead
+        QVERIFY(!h.game->CanUndo());
+        const QImage shown = h.surface.Image().copy();
+        h.probe().DrawBoard();
+        QCOMPARE(h.surface.Image(), shown); // all of it drawn as it stands
     }
 
     void gameAreaIsPainted() {

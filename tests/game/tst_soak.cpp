@@ -108,11 +108,16 @@ private slots:
             while (!h.game->EndOfGame()) {
                 QVERIFY2(++presses < 100000, "a game that never ends");
                 const auto [x, y] = NextPress(h.probe().Board(), chance);
+                const GamePosition before = h.game->Position();
                 h.game->DoMove(x, y);
 
                 const int32_t gained = h.game->Score() - score;
                 QVERIFY(gained >= 0 && gained % 10 == 0);
                 removals += gained > 0;
+                if (h.game->Position() != before && h.game->CanUndo() && chance() % 8 == 0) {
+                    h.game->Undo(); // only a move changes the position: now and then it is undone
+                    QCOMPARE(h.game->Position(), before);
+                }
                 score = h.game->Score();
                 if (!h.game->EndOfGame()) {
                     QVERIFY(h.probe().Board().PopulatedPieceCount() < 100);
@@ -121,6 +126,7 @@ private slots:
                 }
             }
             QCOMPARE(endings, endingsBefore + 1);
+            QVERIFY(!h.game->CanUndo()); // a move that ends the game cannot be taken back
         }
         if (games >= 100) { // about one game in twelve of random play clears a line
             QVERIFY2(removals > 0, "the random player should complete a run now and then");
