@@ -3,7 +3,11 @@
 # what the player sees afterwards against a game started at that scale:
 #  X11      an Xvfb screen split into two RandR monitors, L at scale 1 and R at scale 2
 #           (QT_SCREEN_SCALE_FACTORS, as KDE Plasma sets it); the window is moved L -> R -> L.
-#  Wayland  a headless sway whose output goes from scale 1 to 2 and back while the game runs.
+#  Wayland  a headless sway whose output goes from scale 1 to 2 and back while the game runs,
+#           then 1 -> 1.5 -> 1 -> 1.25 -> 1, the game floating and then tiled. Nothing is moved or
+#           pressed but what a player would: within a second of each change the whole game must
+#           show at its logical size. A close request while the High Score window opens must end
+#           the game at once with status 0.
 # At scale 2 the game area must equal a start at scale 2 in its grid lines, panel, edges, labels
 # and scores (the balls differ from game to game and are left out), its preview of the next
 # colours must have detail finer than a doubled pixel, and a key move and a mouse press must land
@@ -43,8 +47,11 @@ wait_for() {
 # The hex colour of one pixel, as RRGGBB.
 pixel() { convert "$1" -format "%[hex:p{$2,$3}]" info: | cut -c1-6; }
 
+# A number of logical pixels at a scale, to the nearest device pixel.
+px() { awk "BEGIN { printf \"%d\", ($1) + 0.5 }"; }
+
 # The game area of a screenshot: 463 x 339 logical pixels from (x, y), at a scale.
-canvas() { convert "$1" -crop "$((463 * $4))x$((339 * $4))+$2+$3" +repage "$5"; }
+canvas() { convert "$1" -crop "$(px "463 * $4")x$(px "339 * $4")+$2+$3" +repage "$5"; }
 
 # The game area without what differs from game to game: the inside of every cell, where balls
 # stand, and the three next colours.
@@ -89,6 +96,13 @@ ball_cell() { # area scale
 # column 2, row 2; the ball in a cell selected, on white; the same grid, panel, edges, labels and
 # scores as another game area masked the same way, and at scale 2 sharp balls.
 drawn() { [ "$(pixel "$1" $((400 * $2)) $((150 * $2)))" = DAF0F0 ]; }
+# The whole game area at any scale: the side panel from its top to its foot and the best score's
+# box at the foot, neither cut off nor black.
+whole() {
+    [ "$(pixel "$1" "$(px "400 * $2")" "$(px "150 * $2")")" = DAF0F0 ] &&
+        [ "$(pixel "$1" "$(px "452 * $2")" "$(px "300 * $2")")" = DAF0F0 ] &&
+        [ "$(pixel "$1" "$(px "352 * $2")" "$(px "325 * $2")")" = 000000 ]
+}
 framed() { [ "$(pixel "$1" $((35 * $2)) $((50 * $2)))" = FFFF00 ]; }
 selected() { [ "$(pixel "$1" $(((34 * $3 - 31) * $2)) $(((34 * $4 - 31) * $2)))" = FFFFFF ]; }
 like() { # area scale other-masked
@@ -259,9 +273,11 @@ run_wayland() {
     local runtime=$work/sway-runtime
     mkdir -m 700 "$runtime"
     [ ${#as[@]} -eq 0 ] || chown nobody "$runtime"
+    # The desktop floats the game's windows in its top-left corner; it moves none of them later.
     printf '%s\n' 'output HEADLESS-1 resolution 1400x900 position 0 0 scale 2' \
         'default_border none' 'default_floating_border none' \
-        'for_window [app_id="com.example.Orbet"] floating enable' >"$work/sway.conf"
+        'for_window [app_id="com.example.Orbet"] floating enable, move position 0 0' \
+        >"$work/sway.conf"
     "${as[@]}" env -i PATH="$PATH" HOME="$runtime" XDG_RUNTIME_DIR="$runtime" \
         WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
         sway -c "$work/sway.conf" >"$work/sway.log" 2>&1 &
@@ -284,11 +300,27 @@ run_wayland() {
         pids+=("$app")
         wait_for view
     }
-    # The window goes to the top-left corner, where it stays whatever the scale.
+    # Where the window stands, floating or tiled.
     shoot() { # scale file
-        msg '[app_id="com.example.Orbet"] move position 0 0' &&
-            read -r vx vy vw vh <<<"$(view)" && [ "$vx" = 0 ] && grim "$work/screen.png" &&
-            canvas "$work/screen.png" $((vx * $1)) $(((vy + vh - 339) * $1)) "$1" "$2"
+        read -r vx vy vw vh <<<"$(view)" && grim "$work/screen.png" &&
+            canvas "$work/screen.png" "$(px "$vx * $1")" "$(px "($vy + $vh - 339) * $1")" "$1" "$2"
+    }
+    # The scale goes through these steps with nothing moved or pressed: within a second of each,
+    # the whole game shows at its logical size, as the compositor scales it.
+    scale_steps() { # name scale...
+        local name=$1 scale shown start
+        shift
+        for scale in "$@"; do
+            to_scale "$scale"
+            start=$(date +%s%N) shown=""
+            while [ $(($(date +%s%N) - start)) -lt 1000000000 ]; do
+                shoot "$scale" "$work/$name-at-$scale.png" 2>/dev/null &&
+                    whole "$work/$name-at-$scale.png" "$scale" 2>/dev/null && shown=yes && break
+            done
+            [ -n "$shown" ] || fail "$name: a second after the scale went to $scale, the game is not whole"
+            [ "$vw $vh" = "463 358" ] || fail "$name: at scale $scale the window is $vw x $vh, not 463 x 358"
+        done
+        echo "$name: whole within a second at scales $*"
     }
     to_scale() { msg output HEADLESS-1 scale "$1"; }
     # A new virtual keyboard loses its first keys unless it waits a moment.
@@ -306,8 +338,10 @@ run_wayland() {
     to_scale 1
     start || { fail "Wayland: no window at scale 1"; return; }
     echo "Wayland: the window's content is $(view | cut -d' ' -f3-) logical pixels"
-    # Qt 6.4 keeps a window's scale when its output's changes, and the compositor scales it.
+    # Qt 6.4 takes a new scale only for a window that enters another output: a window whose own
+    # output is rescaled keeps its scale, and the compositor scales it.
     check_changes Wayland "$work/wayland-ref.png" scaled
+    scale_steps "Wayland floating" 2 1 1.5 1 1.25 1
     # A box open while the scale changes stays open, and the game follows once it is closed.
     boxed() { swaymsg -s "$sock" -t get_tree |
         python3 "$here/sway_view.py" com.example.Orbet "Orbet High Scores" >/dev/null; }
@@ -346,6 +380,31 @@ run_wayland() {
     kill "$other"
     kill "$app"
 
+    # Tiled, the game stands in the middle of its tile, which the compositor sizes anew.
+    msg 'for_window [app_id="com.example.Orbet"] floating disable'
+    if start; then
+        scale_steps "Wayland tiled" 2 1 1.5 1
+
+        # A close request while the High Score window opens ends the game at once, with status 0.
+        read -r vx vy vw vh <<<"$(view)"
+        click 1 1 1
+        wtype -k F4
+        sleep 0.3
+        msg '[app_id="com.example.Orbet" title="^Orbet$"] kill'
+        if wait_for sh -c "! kill -0 $app"; then
+            wait "$app"
+            local status=$?
+            [ "$status" = 0 ] && echo "Wayland: a close while High Scores opened ended the game" ||
+                fail "Wayland: a close while High Scores opened ended the game with status $status"
+        else
+            fail "Wayland: a close while High Scores opened did not end the game"
+        fi
+    else
+        fail "Wayland: no tiled window"
+    fi
+    kill "$app" 2>/dev/null
+    msg 'for_window [app_id="com.example.Orbet"] floating enable'
+
     # Where the compositor leaves the title bar to the program, Qt's own would offer a maximise
     # box, 3 pixels of frame all round and a 30-pixel bar; the game's own has a minimise and a
     # close box only, 32 pixels high, and its close box ends the game.
@@ -354,7 +413,7 @@ run_wayland() {
     sized() { [ "$(view | cut -d' ' -f3-)" = "$1" ]; }
     if wait_for sized "463 390"; then
         shoot 1 "$work/wayland-titled.png" && grim "$work/wayland-titled-screen.png"
-        python3 "$here/wl_click.py" 450 16 1400 900
+        python3 "$here/wl_click.py" $((vx + 450)) $((vy + 16)) 1400 900
         wait_for sh -c "! kill -0 $app" || fail "Wayland: the title bar's close box did not end the game"
         echo "Wayland: with the title bar drawn by the program the window is 463x390"
     else
