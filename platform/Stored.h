@@ -3,6 +3,9 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
+
+class SettingsEdit;
 
 // Everything the game keeps in the settings store, in one table: where each item lives, what
 // it reads as when nothing is stored, and how a switch is spelled. Files that earlier versions
@@ -34,6 +37,10 @@ Item Score(int32_t rank);
 // "on" and the others only for "True", in any letter case.
 QString Spelling(Key key, bool on);
 bool IsOn(Key key, const QString& value);
+
+// Reads and changes the game's store in one step, under the lock every writer takes (see
+// EditSettings). Every save works on all the game's sections; the file's others are kept.
+bool Edit(const std::function<void(SettingsEdit&)>& edit);
 
 // One item of the game's own store.
 QString Read(const Item& item);

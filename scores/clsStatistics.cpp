@@ -54,7 +54,7 @@ bool clsStatistics::AddStatistic(const QString& strName, int32_t lngScore) {
         return true;
     }
     bool earned = false;
-    const bool written = EditSettings(App::SettingsApplication(), [&](SettingsEdit& settings) {
+    const bool written = Stored::Edit([&](SettingsEdit& settings) {
         const Table stored = AsStored([&](const Stored::Item& item) {
             return settings.Get(item.section, item.key, item.absent);
         });

@@ -119,6 +119,40 @@ private slots:
         QCOMPARE(Stored::Read(item), value);
     }
 
+    // Sections the game does not own are another program's, or another version's: a save keeps
+    // them byte for byte after the game's own, wherever they stood.
+    void otherSectionsAreKept_data() {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QByteArray>("saved"); // once Sounds is switched off
+        QByteArray many = "[Another%20Program]\n";
+        for (int i = 0; i < 3000; ++i) {
+            many += "Key" + QByteArray::number(i) + "=Value " + QByteArray::number(i) + '\n';
+        }
+        const QByteArray sounds = "[Options]\nSounds=off\n\n";
+        QTest::newRow("many keys") << many << sounds + many;
+        QTest::newRow("between the game's sections")
+            << QByteArray("[Options]\nSounds=on\n\n[Another]\na=1\n\n[Orbet%20Name]\n1=Ann\n")
+            << QByteArray("[Options]\nSounds=off\n\n[Orbet%20Name]\n1=Ann\n\n[Another]\na=1\n\n");
+        QTest::newRow("the game's, spelled by hand")
+            << QByteArray("[Orbet Name]\n1=Ann\n")
+            << QByteArray("[Options]\nSounds=off\n\n[Orbet%20Name]\n1=Ann\n");
+        const QByteArray quoted = "[Another]\nv=\"a\n[Options]\nSounds=on\"\n";
+        QTest::newRow("a header inside quotes") << quoted << sounds + quoted;
+        const QByteArray damaged = "[Another]\nv=@Invalid()\ngarbage\n[x\n=";
+        QTest::newRow("damage, and no last line break") << damaged << sounds + damaged;
+    }
+    void otherSectionsAreKept() {
+        QFETCH(QByteArray, stored);
+        QFETCH(QByteArray, saved);
+        const IsolatedSettings settings;
+        QVERIFY(settings.Store(stored));
+        QVERIFY(Stored::WriteSwitch(Stored::Key::Sounds, false));
+        QCOMPARE(settings.Bytes(), saved);
+        // An edit cannot reach into another's section, which it does not hold.
+        QVERIFY(!Stored::Edit([](SettingsEdit& edit) { edit.Save("Another", "v", "2"); }));
+        QCOMPARE(settings.Bytes(), saved);
+    }
+
     void firstEntryWritesTheWholeTable() {
         IsolatedSettings settings;
         clsStatistics statistics;
