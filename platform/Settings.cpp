@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QMap>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -253,6 +254,30 @@ std::optional<QByteArray> Edited(const QString& path, const QStringList& section
     return contents + parts.others;
 }
 
+// A save killed midway leaves its scratch folder behind: the next one removes it, under the
+// lock, so no save is using it. Only a folder named as ours are and holding only the files
+// ours hold is taken for one.
+void RemoveLeftScratch(const QString& path) {
+    static const QRegularExpression kScratch(QStringLiteral("^\\.edit-[A-Za-z0-9]{6}$"));
+    static const QRegularExpression kFile(QStringLiteral("^(stored|edited|check)\\.conf"));
+    const QDir folder = QFileInfo(path).absoluteDir();
+    for (const QFileInfo& entry :
+         folder.entryInfoList({QStringLiteral(".edit-*")}, QDir::Dirs | QDir::Hidden)) {
+        if (entry.isSymLink() || !kScratch.match(entry.fileName()).hasMatch()) {
+            continue;
+        }
+        QDir scratch(entry.filePath());
+        const QFileInfoList files = scratch.entryInfoList(QDir::AllEntries | QDir::Hidden |
+                                                          QDir::System | QDir::NoDotAndDotDot);
+        if (std::all_of(files.cbegin(), files.cend(), [](const QFileInfo& file) {
+                return file.isFile() && !file.isSymLink() &&
+                       kFile.match(file.fileName()).hasMatch();
+            })) {
+            scratch.removeRecursively();
+        }
+    }
+}
+
 // Readers look at the file again only when its size or time has changed, so a rewrite within
 // the same millisecond as the last one must still look changed to them.
 void MarkChanged(const QString& path, const QDateTime& before) {
@@ -309,6 +334,7 @@ bool EditSettings(const QString& application, const QStringList& sections,
     if (!lock.tryLock(kLockWaitMs)) {
         return false;
     }
+    RemoveLeftScratch(path);
     const std::optional<QByteArray> contents = Edited(path, sections, edit);
     if (!contents) {
         return false;

@@ -232,6 +232,34 @@ private slots:
         QCOMPARE(h.probe().Board().Count(), 100);
     }
 
+    // A save killed midway leaves its scratch folder beside the file: the next save removes
+    // it, and nothing that is not surely one.
+    void leftScratchFoldersGo_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<bool>("gone");
+        QTest::newRow("left by a killed save")
+            << ".edit-AbC123" << QStringList{"stored.conf", "edited.conf", "edited.conf.lock"}
+            << true;
+        QTest::newRow("left empty") << ".edit-9xY0zQ" << QStringList{} << true;
+        QTest::newRow("holding a file of another kind")
+            << ".edit-AbC123" << QStringList{"stored.conf", "notes.txt"} << false;
+        QTest::newRow("named otherwise") << ".edit-notes" << QStringList{"stored.conf"} << false;
+    }
+    void leftScratchFoldersGo() {
+        QFETCH(QString, folder);
+        QFETCH(QStringList, files);
+        QFETCH(bool, gone);
+        const IsolatedSettings settings;
+        const QDir beside = QFileInfo(settings.File()).dir();
+        QVERIFY(beside.mkpath(folder));
+        for (const QString& file : files) {
+            QVERIFY(QFile(beside.filePath(folder + '/' + file)).open(QIODevice::WriteOnly));
+        }
+        QVERIFY(Stored::WriteSwitch(Stored::Key::Sounds, false));
+        QCOMPARE(beside.exists(folder), !gone);
+    }
+
 private:
     enum Unwritable {
         FolderCannotBeMade,
