@@ -307,6 +307,12 @@ void SettingsEdit::Save(const QString& section, const QString& key, const QStrin
     }
 }
 
+void SettingsEdit::Remove(const QString& section, const QString& key) {
+    if (Holds(section, key)) {
+        mSettings.remove(KeyPath(section, key));
+    }
+}
+
 QString GetSetting(const QString& application, const QString& section, const QString& key,
                    const QString& defaultValue) {
     return Read(*OpenStore(application), section, key, defaultValue);

@@ -21,13 +21,14 @@ bool SaveSetting(const QString& application, const QString& section, const QStri
 QString SettingsFile(const QString& application);
 
 // One application's settings as they stand on disk while an edit holds them: the keys outside
-// any section and those of the edit's sections.
+// any section and those of the edit's sections. Removing a key that is not there is no fault.
 class SettingsEdit {
 public:
     SettingsEdit(QSettings& settings, const QStringList& sections)
         : mSettings(settings), mSections(sections) {}
     QString Get(const QString& section, const QString& key, const QString& defaultValue) const;
     void Save(const QString& section, const QString& key, const QString& value);
+    void Remove(const QString& section, const QString& key);
     // Whether the edit reached for a key outside its sections, which it can neither read nor
     // change.
     bool Strayed() const { return mStrayed; }

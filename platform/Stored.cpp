@@ -70,4 +70,8 @@ bool Write(const Item& item, const QString& value) {
     return Edit([&](SettingsEdit& settings) { settings.Save(item.section, item.key, value); });
 }
 
+bool Remove(const Item& item) {
+    return Edit([&](SettingsEdit& settings) { settings.Remove(item.section, item.key); });
+}
+
 } // namespace Stored

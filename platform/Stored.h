@@ -42,9 +42,10 @@ bool IsOn(Key key, const QString& value);
 // EditSettings). Every save works on all the game's sections; the file's others are kept.
 bool Edit(const std::function<void(SettingsEdit&)>& edit);
 
-// One item of the game's own store.
+// One item of the game's own store. An item removed reads as absent.
 QString Read(const Item& item);
 bool Write(const Item& item, const QString& value);
+bool Remove(const Item& item);
 inline QString Read(Key key) {
     return Read(Of(key));
 }

@@ -153,6 +153,16 @@ private slots:
         QCOMPARE(settings.Bytes(), saved);
     }
 
+    // A kept game is dropped key by key; the others stay.
+    void removedItemsGo() {
+        const IsolatedSettings settings;
+        QVERIFY(Stored::Write(Stored::Key::GameBoard, QStringLiteral("-0-")));
+        QVERIFY(Stored::Write(Stored::Key::GameScore, QStringLiteral("50")));
+        QVERIFY(Stored::Remove(Stored::Of(Stored::Key::GameBoard)));
+        QVERIFY(Stored::Remove(Stored::Of(Stored::Key::GameNext))); // never stored
+        QCOMPARE(settings.Bytes(), QByteArray("[Orbet%20Game]\nScore=50\n"));
+    }
+
     void firstEntryWritesTheWholeTable() {
         IsolatedSettings settings;
         clsStatistics statistics;
