@@ -318,6 +318,14 @@ QString GetSetting(const QString& application, const QString& section, const QSt
     return Read(*OpenStore(application), section, key, defaultValue);
 }
 
+void GetSettings(const QString& application, const std::function<void(const SettingsGet&)>& read) {
+    // Qt reads the file again only when a store is opened, so one store reads from one moment.
+    const std::unique_ptr<QSettings> settings = OpenStore(application);
+    read([&](const QString& section, const QString& key, const QString& defaultValue) {
+        return Read(*settings, section, key, defaultValue);
+    });
+}
+
 bool SaveSetting(const QString& application, const QString& section, const QString& key,
                  const QString& value) {
     return EditSettings(application, {FileSection(section, key)},

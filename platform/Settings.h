@@ -13,6 +13,12 @@ class QSettings;
 // second, the write reports false and the store reads as it did before.
 QString GetSetting(const QString& application, const QString& section, const QString& key,
                    const QString& defaultValue);
+// Reads several settings together, from the file as it stood at one moment: read gets each
+// through get, as GetSetting would, and a write by another program lands before them all or
+// after them all.
+using SettingsGet =
+    std::function<QString(const QString& section, const QString& key, const QString& defaultValue)>;
+void GetSettings(const QString& application, const std::function<void(const SettingsGet&)>& read);
 // Rewrites only the key's section (see EditSettings).
 bool SaveSetting(const QString& application, const QString& section, const QString& key,
                  const QString& value);

@@ -62,6 +62,12 @@ QString Read(const Item& item) {
     return GetSetting(App::SettingsApplication(), item.section, item.key, item.absent);
 }
 
+void ReadTogether(const std::function<void(const Get&)>& read) {
+    GetSettings(App::SettingsApplication(), [&](const SettingsGet& get) {
+        read([&](const Item& item) { return get(item.section, item.key, item.absent); });
+    });
+}
+
 bool Edit(const std::function<void(SettingsEdit&)>& edit) {
     return EditSettings(App::SettingsApplication(), kSections, edit);
 }

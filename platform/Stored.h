@@ -44,6 +44,10 @@ bool Edit(const std::function<void(SettingsEdit&)>& edit);
 
 // One item of the game's own store. An item removed reads as absent.
 QString Read(const Item& item);
+// Reads items together, from the file as it stood at one moment: read gets each through get,
+// and a save by another game lands before them all or after them all.
+using Get = std::function<QString(const Item& item)>;
+void ReadTogether(const std::function<void(const Get&)>& read);
 bool Write(const Item& item, const QString& value);
 bool Remove(const Item& item);
 inline QString Read(Key key) {
