@@ -241,7 +241,6 @@ private slots:
         QTest::newRow("left by a killed save")
             << ".edit-AbC123" << QStringList{"stored.conf", "edited.conf", "edited.conf.lock"}
             << true;
-        QTest::newRow("left empty") << ".edit-9xY0zQ" << QStringList{} << true;
         QTest::newRow("holding a file of another kind")
             << ".edit-AbC123" << QStringList{"stored.conf", "notes.txt"} << false;
         QTest::newRow("named otherwise") << ".edit-notes" << QStringList{"stored.conf"} << false;

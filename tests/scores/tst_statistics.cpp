@@ -325,22 +325,15 @@ private slots:
             game->start(QCoreApplication::applicationFilePath(), QStringList());
             games << game;
         }
-        // Meanwhile the table reads as at one moment: no entry shows at two ranks.
-        QString twice;
+        QList<Table> tables; // read while they save, and at last
         QElapsedTimer clock;
         clock.start();
         while (clock.elapsed() < 60000 &&
                std::any_of(games.cbegin(), games.cend(), [](QProcess* game) {
                    return !game->waitForFinished(1) && game->state() != QProcess::NotRunning;
                })) {
-            const Table table = Read(clsStatistics());
-            for (const auto& entry : table) {
-                twice = entry.first != QLatin1String("-") && Times(table, entry.first) > 1
-                            ? entry.first
-                            : twice;
-            }
+            tables << Read(clsStatistics());
         }
-        QVERIFY2(twice.isEmpty(), qPrintable(twice + QStringLiteral(" was read at two ranks")));
         Table saved;
         int saves = 0;
         for (QProcess* game : games) {
@@ -366,11 +359,14 @@ private slots:
         // On a loaded machine a save may give up waiting for the other game's; but one game
         // waits only while the other writes, so some save always gets through.
         QVERIFY(!saved.isEmpty());
-        const Table table = Read(clsStatistics());
-        for (const auto& entry : table) {
-            QVERIFY2(entry.first == QLatin1String("-") ||
-                         Times(table, entry.first) <= Times(saved, entry.first),
-                     qPrintable(entry.first + QStringLiteral(" is in the table more than once")));
+        // Each table read as at one moment: no name in it more often than it was saved.
+        tables << Read(clsStatistics());
+        for (const Table& table : tables) {
+            for (const auto& entry : table) {
+                QVERIFY2(entry.first == QLatin1String("-") ||
+                             Times(table, entry.first) <= Times(saved, entry.first),
+                         qPrintable(entry.first + QStringLiteral(" read more often than saved")));
+            }
         }
         // The ten best of those saved; equal scores come from one game, in the order it saved.
         std::stable_sort(saved.begin(), saved.end(),
@@ -379,7 +375,7 @@ private slots:
         while (saved.size() < 10) {
             saved.append({QStringLiteral("-"), 0});
         }
-        QCOMPARE(table, saved);
+        QCOMPARE(tables.last(), saved);
     }
 
     // Readers see a rewrite at once, however soon it follows the last and whatever its size.
