@@ -9,6 +9,9 @@ namespace {
 
 const QString kOptions = QStringLiteral("Options");
 const QString kGame = QStringLiteral("Orbet Game");
+const QString kName = QStringLiteral("Orbet Name");
+const QString kScore = QStringLiteral("Orbet Score");
+const QStringList kSections{kOptions, kName, kScore, kGame};
 const QString kTrue = QStringLiteral("True");
 const QString kFalse = QStringLiteral("False");
 const QString kOn = QStringLiteral("on");
@@ -37,11 +40,11 @@ Item Of(Key key) {
 }
 
 Item Name(int32_t rank) {
-    return {QStringLiteral("Orbet Name"), QString::number(rank), QStringLiteral("-")};
+    return {kName, QString::number(rank), QStringLiteral("-")};
 }
 
 Item Score(int32_t rank) {
-    return {QStringLiteral("Orbet Score"), QString::number(rank), QStringLiteral("0")};
+    return {kScore, QString::number(rank), QStringLiteral("0")};
 }
 
 QString Spelling(Key key, bool on) {
@@ -59,8 +62,22 @@ QString Read(const Item& item) {
     return GetSetting(App::SettingsApplication(), item.section, item.key, item.absent);
 }
 
+void ReadTogether(const std::function<void(const Get&)>& read) {
+    GetSettings(App::SettingsApplication(), [&](const SettingsGet& get) {
+        read([&](const Item& item) { return get(item.section, item.key, item.absent); });
+    });
+}
+
+bool Edit(const std::function<void(SettingsEdit&)>& edit) {
+    return EditSettings(App::SettingsApplication(), kSections, edit);
+}
+
 bool Write(const Item& item, const QString& value) {
-    return SaveSetting(App::SettingsApplication(), item.section, item.key, value);
+    return Edit([&](SettingsEdit& settings) { settings.Save(item.section, item.key, value); });
+}
+
+bool Remove(const Item& item) {
+    return Edit([&](SettingsEdit& settings) { settings.Remove(item.section, item.key); });
 }
 
 } // namespace Stored

@@ -3,6 +3,9 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
+
+class SettingsEdit;
 
 // Everything the game keeps in the settings store, in one table: where each item lives, what
 // it reads as when nothing is stored, and how a switch is spelled. Files that earlier versions
@@ -35,9 +38,18 @@ Item Score(int32_t rank);
 QString Spelling(Key key, bool on);
 bool IsOn(Key key, const QString& value);
 
-// One item of the game's own store.
+// Reads and changes the game's store in one step, under the lock every writer takes (see
+// EditSettings). Every save works on all the game's sections; the file's others are kept.
+bool Edit(const std::function<void(SettingsEdit&)>& edit);
+
+// One item of the game's own store. An item removed reads as absent.
 QString Read(const Item& item);
+// Reads items together, from the file as it stood at one moment: read gets each through get,
+// and a save by another game lands before them all or after them all.
+using Get = std::function<QString(const Item& item)>;
+void ReadTogether(const std::function<void(const Get&)>& read);
 bool Write(const Item& item, const QString& value);
+bool Remove(const Item& item);
 inline QString Read(Key key) {
     return Read(Of(key));
 }

@@ -9,12 +9,8 @@
 
 namespace {
 
-struct Entry {
-    QString name;
-    QString score;
-    bool operator==(const Entry&) const = default;
-};
-using Table = std::array<Entry, clsStatistics::RANKS>;
+using Entry = clsStatistics::Entry;
+using Table = clsStatistics::Table;
 
 // The table as stored, each item read through get(item).
 template <typename Get> Table AsStored(const Get& get) {
@@ -54,7 +50,7 @@ bool clsStatistics::AddStatistic(const QString& strName, int32_t lngScore) {
         return true;
     }
     bool earned = false;
-    const bool written = EditSettings(App::SettingsApplication(), [&](SettingsEdit& settings) {
+    const bool written = Stored::Edit([&](SettingsEdit& settings) {
         const Table stored = AsStored([&](const Stored::Item& item) {
             return settings.Get(item.section, item.key, item.absent);
         });
@@ -90,9 +86,14 @@ QString clsStatistics::GetScore(int32_t lngIndex) const {
     return Stored::Read(Stored::Score(lngIndex));
 }
 
+clsStatistics::Table clsStatistics::Entries() const {
+    Table table;
+    Stored::ReadTogether([&](const Stored::Get& get) { table = AsStored(get); });
+    return table;
+}
+
 int32_t clsStatistics::RankOf(int32_t lngScore) const {
-    const Table stored = AsStored([](const Stored::Item& item) { return Stored::Read(item); });
-    return static_cast<int32_t>(RankIn(Ranked(stored), lngScore));
+    return static_cast<int32_t>(RankIn(Ranked(Entries()), lngScore));
 }
 
 std::optional<int32_t> clsStatistics::ScoreNumber(const QString& strScore) {

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -17,6 +18,16 @@ public:
     bool AddStatistic(const QString& strName, int32_t lngScore);
     QString GetName(int32_t lngIndex) const;
     QString GetScore(int32_t lngIndex) const;
+
+    struct Entry {
+        QString name;
+        QString score;
+        bool operator==(const Entry&) const = default;
+    };
+    using Table = std::array<Entry, RANKS>;
+    // The whole table, from rank 1 on, read at one moment: a save by another game between two
+    // ranks' reads would show an entry that moved down at both.
+    Table Entries() const;
 
     // The rank a score earns: the first whose stored score it beats, or 0 for none. A damaged
     // score ranks as an empty place below every valid one, so it never lets a lower score in

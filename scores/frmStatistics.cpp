@@ -86,11 +86,14 @@ frmStatistics::frmStatistics(const clsStatistics& statistics, QWidget* owner)
     PlaceFromTheRight(*this);
 }
 
+static_assert(frmStatistics::ROWS == clsStatistics::RANKS, "a row for each rank");
+
 void frmStatistics::Form_Load() {
     imgOrbet->setVisible(true);
+    const clsStatistics::Table table = mStatistics.Entries();
     for (size_t i = 0; i < lblPlayer.size(); ++i) {
         // A name wider than its column ends in an ellipsis; the whole name is its tooltip.
-        const QString name = mStatistics.GetName(static_cast<int32_t>(i + 1));
+        const QString& name = table[i].name;
         mNames[i] = name;
         QLabel* label = lblPlayer[i];
         label->setText(label->fontMetrics().elidedText(name, Qt::ElideRight, label->width()));
@@ -98,7 +101,7 @@ void frmStatistics::Form_Load() {
         label->setToolTip(Qt::convertFromPlainText(name, Qt::WhiteSpacePre));
     }
     for (size_t i = 0; i < lblScore.size(); ++i) {
-        lblScore[i]->setText(mStatistics.GetScore(static_cast<int32_t>(i + 1)));
+        lblScore[i]->setText(table[i].score);
     }
 }
 

@@ -77,19 +77,16 @@ private slots:
         QTest::newRow("cut-off header at the end") << Table("650", "Kept") + "[Options";
         QTest::newRow("cut-off header, then a newline") << Table("650", "Kept") + "[Options\n";
         QTest::newRow("sounds, then a cut-off header") << QByteArray("[Options]\nSounds=on\n[Orb");
-        QTest::newRow("keys with no value")
-            << "garbage\n[Orbet%20Score]\n=\n" + Table("300", "@Invalid()") + "[x]\nv=@Invalid()\n";
+        QTest::newRow("keys with no value") << "garbage\n[Orbet%20Score]\n=\n" +
+                                                   Table("300", "@Invalid()") +
+                                                   "[Options]\nv=@Invalid()\n";
     }
     // Whatever the file holds, the game plays, a new score is saved and read back with the
     // valid entries around it, and the Sound option is stored.
     void gameSurvivesADamagedFile() {
         QFETCH(QByteArray, content);
         GameHarness h;
-        QVERIFY(QDir().mkpath(QFileInfo(h.settings.File()).path()));
-        QFile file(h.settings.File());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-        file.close();
+        QVERIFY(h.settings.Store(content));
 
         h.Start();
         QCOMPARE(h.probe().BestScoreShown(),
@@ -135,6 +132,7 @@ private slots:
         QTest::newRow("a damaged file, and no room for its rewrite") << int(DamagedAndFull);
         QTest::newRow("a rewrite cut inside its last value") << int(CutInsideTheLastValue);
         QTest::newRow("a rewrite cut inside a list") << int(CutInsideAList);
+        QTest::newRow("a rewrite cut inside another program's section") << int(CutInsideOthers);
     }
     void failedWritesKeepTheTable() {
         QFETCH(int, how);
@@ -186,29 +184,25 @@ private slots:
         case DamagedAndFull: { // the damage must not hide that the rewrite could not be made
             const QByteArray damaged =
                 "[Orbet%20Score]\n1=300\n[Orbet%20Name]\n1=" + QByteArray(100, 'A') + "\n[x";
-            QFile file(h.settings.File());
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(damaged);
-            file.close();
+            QVERIFY(h.settings.Store(damaged));
             // Room for the lock and the copy, not for any rewrite, which adds a key or more.
             full.emplace(damaged.size() + 8);
             break;
         }
+        case CutInsideOthers:
         case CutInsideAList:
-        case CutInsideTheLastValue: {    // the disk fills up two bytes before the rewrite's end
-            if (how == CutInsideAList) { // damage that reads as a list, not as plain text
+        case CutInsideTheLastValue: { // the disk fills up two bytes before the rewrite's end
+            if (how != CutInsideTheLastValue) { // damage that reads as a list, not as plain text
                 QFile file(h.settings.File());
                 QVERIFY(file.open(QIODevice::Append));
-                file.write("[x]\nv=a, b, c\n");
+                file.write(how == CutInsideAList ? "[Orbet%20Score]\nv=a, b, c\n"
+                                                 : "[Another%20Program]\nv=a, b, c\n");
             }
             const QByteArray stored = h.settings.Bytes();
             QVERIFY(h.statistics.AddStatistic(QStringLiteral("Nobody"), 700));
             const QByteArray rewrite = h.settings.Bytes();
-            QVERIFY(rewrite.endsWith(how == CutInsideAList ? "c\n" : "0\n"));
-            QFile file(h.settings.File());
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(stored);
-            file.close();
+            QVERIFY(rewrite.endsWith(how == CutInsideTheLastValue ? "0\n" : "c\n"));
+            QVERIFY(h.settings.Store(stored));
             full.emplace(rewrite.size() - 2);
             break;
         }
@@ -238,6 +232,33 @@ private slots:
         QCOMPARE(h.probe().Board().Count(), 100);
     }
 
+    // A save killed midway leaves its scratch folder beside the file: the next save removes
+    // it, and nothing that is not surely one.
+    void leftScratchFoldersGo_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<bool>("gone");
+        QTest::newRow("left by a killed save")
+            << ".edit-AbC123" << QStringList{"stored.conf", "edited.conf", "edited.conf.lock"}
+            << true;
+        QTest::newRow("holding a file of another kind")
+            << ".edit-AbC123" << QStringList{"stored.conf", "notes.txt"} << false;
+        QTest::newRow("named otherwise") << ".edit-notes" << QStringList{"stored.conf"} << false;
+    }
+    void leftScratchFoldersGo() {
+        QFETCH(QString, folder);
+        QFETCH(QStringList, files);
+        QFETCH(bool, gone);
+        const IsolatedSettings settings;
+        const QDir beside = QFileInfo(settings.File()).dir();
+        QVERIFY(beside.mkpath(folder));
+        for (const QString& file : files) {
+            QVERIFY(QFile(beside.filePath(folder + '/' + file)).open(QIODevice::WriteOnly));
+        }
+        QVERIFY(Stored::WriteSwitch(Stored::Key::Sounds, false));
+        QCOMPARE(beside.exists(folder), !gone);
+    }
+
 private:
     enum Unwritable {
         FolderCannotBeMade,
@@ -249,7 +270,8 @@ private:
         SomeoneElses,
         DamagedAndFull,
         CutInsideTheLastValue,
-        CutInsideAList
+        CutInsideAList,
+        CutInsideOthers
     };
 };
 

@@ -77,6 +77,12 @@ public:
         QFile::setPermissions(File(), readable);
         QFile::setPermissions(QFileInfo(File()).path(), enterable);
     }
+    // The file as another program could have left it, byte for byte.
+    bool Store(const QByteArray& bytes) const {
+        QFile file(File());
+        return QDir().mkpath(QFileInfo(File()).path()) && file.open(QIODevice::WriteOnly) &&
+               file.write(bytes) == bytes.size();
+    }
     // Any value, as another program could have left it, past the game's own checks.
     static void Write(const Stored::Item& item, const QVariant& value) {
         QSettings(QStringLiteral("Hollenby Ltd"), QStringLiteral("Orbet"))
