@@ -147,6 +147,7 @@ void GameArea::paintEvent(QPaintEvent* event) {
         }
     }
     if (!mFrameShown) {
+        emit Painted();
         return;
     }
     // A frame just outside what it marks (in the gap around a cell), so all of it stays in view.
@@ -159,6 +160,7 @@ void GameArea::paintEvent(QPaintEvent* event) {
     for (const QRect& side : QRegion(outer).subtracted(QRegion(inner))) {
         painter.fillRect(side, QColor(kCursorColour));
     }
+    emit Painted();
 }
 
 void GameArea::mousePressEvent(QMouseEvent* event) {

@@ -63,6 +63,7 @@ signals:
     void KeyboardMoved();           // an arrow moved the cursor, or Tab the keyboard to a part
     void FocusedIn();               // the area has the focus again, and has told screen readers
     void ZoomAsked(int steps);      // the wheel turned with Ctrl held: up is larger
+    void Painted();                 // what the surface holds is on screen
     // About to paint a surface made for another device pixel ratio than the window has now: a
     // receiver connected directly makes it anew before the paint goes on.
     void DevicePixelRatioChanged();

@@ -8,8 +8,10 @@
 #include "app/clsHelp.h"
 #include "app/frmAbout.h"
 #include "board/AreaLayout.h"
+#include "game/KeptGame.h"
 #include "game/clsGame.h"
 #include "platform/App.h"
+#include "platform/EndRequest.h"
 #include "platform/FitToText.h"
 #include "platform/MessageBox.h"
 #include "platform/NativeWindow.h"
@@ -75,6 +77,9 @@ frmMain::frmMain(const Services& services)
     connect(mCanvas, &GameArea::DevicePixelRatioChanged, mFollower,
             &ScreenFollower::MatchDevicePixelRatio);
     connect(mCanvas, &GameArea::ZoomAsked, this, &frmMain::ZoomBy);
+    // After the step has been drawn: the store's lock and a rewrite never hold up a press.
+    connect(mCanvas, &GameArea::Painted, this, &frmMain::KeepGame, Qt::QueuedConnection);
+    WhenAskedToEnd(*this, [this] { close(); });
     WhenScreenMayChange(*this, [this] { FitZoom(); });
     WhenNativeWindowLost(*this, [this] { close(); });
     UseOwnTitleBarWhereQtDrawsOne(*this);
@@ -101,6 +106,9 @@ void frmMain::CreateMenus() {
     QMenu* mnuGame = menuBar()->addMenu(tr("&Game"));
     mnuGameNew = mnuGame->addAction(tr("&New"), this, &frmMain::mnuGameNew_Click);
     mnuGameNew->setShortcut(Qt::Key_F2);
+    mnuGameUndo = mnuGame->addAction(tr("&Undo"), this, &frmMain::mnuGameUndo_Click);
+    mnuGameUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mnuGameUndo->setAutoRepeat(false); // held down, it takes one move back, as a click would
     mnuGameHighScores =
         mnuGame->addAction(tr("&High Scores"), this, &frmMain::mnuGameHighScores_Click);
     mnuGameHighScores->setShortcut(Qt::Key_F4);
@@ -109,6 +117,9 @@ void frmMain::CreateMenus() {
     mnuGameSound->setCheckable(true);
     mnuGameShapes = mnuGame->addAction(tr("Sh&apes"), this, &frmMain::mnuGameShapes_Click);
     mnuGameShapes->setCheckable(true);
+    mnuGameRememberGame =
+        mnuGame->addAction(tr("Re&member Game"), this, &frmMain::mnuGameRememberGame_Click);
+    mnuGameRememberGame->setCheckable(true);
     mnuGameZoom = mnuGame->addMenu(tr("&Zoom"));
     mZoomSteps = new QActionGroup(this);
     for (const int32_t step : Zoom::STEPS) {
@@ -160,6 +171,14 @@ template <typename Step> void frmMain::Busy(Step step) {
     if (mAnnouncer != nullptr && gclsGame != nullptr) {
         mAnnouncer->Announce();
     }
+    if (gclsGame != nullptr && isEnabled()) { // not once the window has begun to close
+        mnuGameUndo->setEnabled(gclsGame->CanUndo());
+        if (mnuGameRememberGame->isChecked() && gclsGame->Position() != mKept) {
+            mKeepDue = true;
+            // Also where nothing is drawn, a minimised window's say.
+            QTimer::singleShot(250, this, &frmMain::KeepGame);
+        }
+    }
     if (--mBusy == 0 && mCloseAsked) {
         mCloseAsked = false;
         close();
@@ -172,7 +191,10 @@ void frmMain::Form_Load() {
     gclsGame->setGameOverHandler([this] { gclsGame_GameOver(); });
     mSurface->setShapes(gclsGame->Shapes());
     setWindowTitle(App::Title());
-    Busy([this] { gclsGame->NewGame(*mSurface); });
+    mnuGameRememberGame->setChecked(Stored::ReadSwitch(Stored::Key::RememberGame));
+    const std::optional<GamePosition> kept =
+        mnuGameRememberGame->isChecked() ? KeptGame::Read() : std::nullopt;
+    Busy([&] { kept ? gclsGame->ResumeGame(*mSurface, *kept) : gclsGame->NewGame(*mSurface); });
     mnuGameSound->setChecked(gclsGame->Sounds());
     mnuGameShapes->setChecked(gclsGame->Shapes());
     mCanvas->PlaceLabels();
@@ -229,6 +251,7 @@ void frmMain::CloseBoxes() {
 }
 
 void frmMain::Form_Unload() {
+    KeepGame(); // a step's game not yet written
     TakeNoInput();
     mCanvas->setGame(nullptr);
     gclsGame.reset();
@@ -237,6 +260,10 @@ void frmMain::Form_Unload() {
 
 void frmMain::mnuGameNew_Click() {
     Busy([this] { gclsGame->NewGame(*mSurface); });
+}
+
+void frmMain::mnuGameUndo_Click() {
+    Busy([this] { gclsGame->Undo(); });
 }
 
 void frmMain::mnuGameHighScores_Click() {
@@ -257,6 +284,31 @@ void frmMain::mnuGameShapes_Click() {
     gclsGame->setShapes(mnuGameShapes->isChecked());
     mSurface->setShapes(gclsGame->Shapes());
     gclsGame->Repaint();
+}
+
+void frmMain::mnuGameRememberGame_Click() {
+    // The action has already toggled its check mark. Kept from now on, or forgotten at once.
+    const bool remember = mnuGameRememberGame->isChecked();
+    Stored::WriteSwitch(Stored::Key::RememberGame, remember);
+    mKept.reset();
+    if (remember) {
+        mKeepDue = true;
+        KeepGame();
+    } else {
+        mKeepDue = false;
+        KeptGame::Forget();
+    }
+}
+
+void frmMain::KeepGame() {
+    if (!mKeepDue || gclsGame == nullptr) {
+        return;
+    }
+    mKeepDue = false;
+    const GamePosition position = gclsGame->Position();
+    if (position != mKept && KeptGame::Write(position)) {
+        mKept = position;
+    }
 }
 
 void frmMain::mnuGameZoom_Click(int32_t step) {

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "board/AreaLayout.h"
+#include "game/GamePosition.h"
 #include "game/clsGame.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 
 class GameAnnouncer;
 class GameArea;
@@ -51,14 +53,19 @@ private:
     void Form_MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, float X, float Y);
     void Form_Unload();
     void mnuGameNew_Click();
+    void mnuGameUndo_Click();
     void mnuGameHighScores_Click();
     void mnuGameSound_Click();
     void mnuGameShapes_Click();
+    void mnuGameRememberGame_Click();
     void mnuGameZoom_Click(int32_t step); // a step of the Zoom menu, in percent
     void mnuGameExit_Click();
     void mnuHelpContents_Click();
     void mnuHelpAbout_Click();
     void gclsGame_GameOver();
+    // Writes the game in play for the next start, with Remember Game on, once a step that
+    // changed it has been drawn.
+    void KeepGame();
     // Ctrl with +, = or - and the wheel: steps larger (positive) or smaller, as far as fits.
     void ZoomBy(int steps);
     // Shows the chosen zoom, or the largest smaller one that fits the screen; only those steps
@@ -80,9 +87,11 @@ private:
     QLabel* lblYourScore;
     QLabel* lblHighScore;
     QAction* mnuGameNew = nullptr;
+    QAction* mnuGameUndo = nullptr;
     QAction* mnuGameHighScores = nullptr;
     QAction* mnuGameSound = nullptr;
     QAction* mnuGameShapes = nullptr;
+    QAction* mnuGameRememberGame = nullptr;
     QMenu* mnuGameZoom = nullptr;
     QActionGroup* mZoomSteps = nullptr;
     QAction* mnuGameExit = nullptr;
@@ -90,8 +99,10 @@ private:
     QAction* mnuHelpAbout = nullptr;
     QPointer<frmAbout> mfrmAbout;
     ScreenFollower* mFollower;
-    int32_t mZoomChosen = 100; // in percent: the player's choice
-    int32_t mZoomShown = 100;  // the chosen one, or the largest below it that fits
-    int mBusy = 0;             // depth of game steps running, counting re-entered ones
-    bool mCloseAsked = false;  // a close that arrived during a step, done when it ends
+    int32_t mZoomChosen = 100;         // in percent: the player's choice
+    int32_t mZoomShown = 100;          // the chosen one, or the largest below it that fits
+    std::optional<GamePosition> mKept; // the game in play as last written for the next start
+    bool mKeepDue = false;             // a step changed it since
+    int mBusy = 0;                     // depth of game steps running, counting re-entered ones
+    bool mCloseAsked = false;          // a close that arrived during a step, done when it ends
 };

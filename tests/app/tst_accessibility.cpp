@@ -236,6 +236,14 @@ private slots:
                            "moved to row 3, column 1. new balls: cyan at row 1, column 8, cyan "
                            "at row 2, column 8, cyan at row 3, column 8. next: red, blue, green."}
             << 11;
+        QTest::newRow("a move taken back")
+            << int(TakeBack)
+            << QStringList{"red ball at row 1, column 1 selected.",
+                           "moved to row 3, column 1. new balls: cyan at row 1, column 8, cyan "
+                           "at row 2, column 8, cyan at row 3, column 8. next: red, blue, green.",
+                           "move taken back. red ball back at row 1, column 1. next: cyan, "
+                           "cyan, cyan."}
+            << 30;
         QTest::newRow("a line of five") << int(Line)
                                         << QStringList{"green ball at row 1, column 6 selected.",
                                                        "moved to row 5, column 5. 5 balls "
@@ -326,10 +334,14 @@ private slots:
             h.Click(6, 1);
             break;
         case Move:
+        case TakeBack:
             h.random.PushCells({71, 72, 73});
             h.random.PushColours({0, 1, 2});
             h.Key(Qt::Key_Space);
             h.Click(1, 3);
+            if (step == TakeBack) {
+                h.Action(QStringLiteral("&Undo"))->trigger();
+            }
             break;
         case Line:
             h.Click(6, 1);
@@ -546,6 +558,7 @@ private:
         EmptyFirst,
         AnotherBall,
         Move,
+        TakeBack,
         Line,
         New,
         End,

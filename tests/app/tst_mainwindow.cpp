@@ -22,6 +22,7 @@
 
 #include <xcb/xcb.h>
 
+#include <csignal>
 #include <optional>
 
 // What to do in the name dialog, step by step: type a text, then press a button.
@@ -171,9 +172,12 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QKeySequence>("shortcut");
         QTest::newRow("New") << QStringLiteral("&New") << QKeySequence(Qt::Key_F2);
+        QTest::newRow("Undo") << QStringLiteral("&Undo") << QKeySequence(Qt::CTRL | Qt::Key_Z);
         QTest::newRow("High Scores") << QStringLiteral("&High Scores") << QKeySequence(Qt::Key_F4);
         QTest::newRow("Sound") << QStringLiteral("&Sound") << QKeySequence();
         QTest::newRow("Shapes") << QStringLiteral("Sh&apes") << QKeySequence();
+        QTest::newRow("Remember Game") << QStringLiteral("Re&member Game") << QKeySequence();
+        QTest::newRow("Zoom") << QStringLiteral("&Zoom") << QKeySequence();
         QTest::newRow("Exit") << QStringLiteral("E&xit") << QKeySequence();
         QTest::newRow("Contents") << QStringLiteral("&Contents") << QKeySequence(Qt::Key_F1);
         QTest::newRow("About") << QStringLiteral("&About") << QKeySequence();
@@ -190,6 +194,12 @@ private slots:
             menus << menu->text();
         }
         QCOMPARE(menus, (QStringList{QStringLiteral("&Game"), QStringLiteral("&Help")}));
+        QStringList game;
+        for (QAction* entry : h.window->menuBar()->actions().first()->menu()->actions()) {
+            game << entry->text();
+        }
+        QCOMPARE(game, (QStringList{"&New", "&Undo", "&High Scores", "", "&Sound", "Sh&apes",
+                                    "Re&member Game", "&Zoom", "", "E&xit"}));
     }
 
     void anyButtonPlays_data() {
@@ -246,10 +256,12 @@ private slots:
         const QStringList shapes{QStringLiteral("True"), QStringLiteral("False")};
         const int sound = int(Stored::Key::Sounds);
         const int shape = int(Stored::Key::Shapes);
+        const int remember = int(Stored::Key::RememberGame);
         QTest::newRow("Sound") << "&Sound" << sound << true << sounds << true;
         QTest::newRow("Sound, store read-only") << "&Sound" << sound << true << sounds << false;
         QTest::newRow("Shapes") << "Sh&apes" << shape << false << shapes << true;
         QTest::newRow("Shapes, store read-only") << "Sh&apes" << shape << false << shapes << false;
+        QTest::newRow("Remember Game") << "Re&member Game" << remember << false << shapes << true;
     }
     void optionEntryTogglesAndStores() {
         QFETCH(QString, entry);
@@ -258,11 +270,9 @@ private slots:
         QFETCH(QStringList, stored);
         QFETCH(bool, writable);
         const bool sound = entry == QLatin1String("&Sound");
+        const bool shapes = entry == QLatin1String("Sh&apes");
         WindowHarness h;
         QAction* option = h.Action(entry);
-        const QList<QAction*> entries = h.window->menuBar()->actions().first()->menu()->actions();
-        QCOMPARE(entries.indexOf(h.Action(QStringLiteral("Sh&apes"))),
-                 entries.indexOf(h.Action(QStringLiteral("&Sound"))) + 1);
         QVERIFY(option->isCheckable());
         QCOMPARE(option->isChecked(), initially);
 
@@ -289,11 +299,11 @@ private slots:
             option->trigger();
             QCOMPARE(option->isChecked(), on);
             QCOMPARE(h.window->Game().Sounds(), sound ? on : true);
-            QCOMPARE(h.window->Game().Shapes(), sound ? false : on);
+            QCOMPARE(h.window->Game().Shapes(), shapes && on);
             QCOMPARE(IsolatedSettings::Read(Stored::Key(key)).toString(),
                      writable ? stored[turn] : before);
-            ExpectBalls(h, !sound && on);
-            QCOMPARE(h.window->Surface().Image() == plain, sound || !on); // back, every pixel
+            ExpectBalls(h, shapes && on);
+            QCOMPARE(h.window->Surface().Image() == plain, !shapes || !on); // back, every pixel
             QCOMPARE(h.Facts(), facts); // selection, scores and all stay
             QCOMPARE(h.window->Canvas()->grab().toImage().pixel(selected),
                      h.window->Surface().Image().pixel(selected));
@@ -623,6 +633,133 @@ private slots:
         QTest::mouseClick(close ? bar->CloseButton() : bar->MinimiseButton(), Qt::LeftButton);
         QCOMPARE(unloaded.count(), close ? 1 : 0);
         QCOMPARE(w.isMinimized(), !close);
+    }
+
+    // Undo, by the menu or Ctrl+Z, takes one move back, silently; there is then nothing more
+    // to take back.
+    void undoTakesOneMoveBack_data() {
+        QTest::addColumn<bool>("byKey");
+        QTest::newRow("menu") << false;
+        QTest::newRow("Ctrl+Z") << true;
+    }
+    void undoTakesOneMoveBack() {
+        QFETCH(bool, byKey);
+        WindowHarness h;
+        QAction* undo = h.Action(QStringLiteral("&Undo"));
+        LayOut(h.probe().Board(), BoardWith({{1, "2........."}}));
+        h.probe().Board().BuildRoutes();
+        const GamePosition before = h.window->Game().Position();
+        QVERIFY(!undo->isEnabled());
+        h.Click(1, 1);
+        QVERIFY(!undo->isEnabled()); // taking a ball up is no move
+        h.Click(4, 4);
+        QVERIFY(undo->isEnabled());
+        h.sound.played.clear();
+        if (byKey) {
+            QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::SynchronousDelivery>(
+                h.window->windowHandle(), QEvent::KeyPress, Qt::Key_Z, Qt::ControlModifier);
+        } else {
+            undo->trigger();
+        }
+        QCOMPARE(h.window->Game().Position(), before);
+        QVERIFY(!undo->isEnabled());
+        QCOMPARE(h.sound.played, QStringList());
+    }
+
+    // With Remember Game on, a kept game that can be played on is shown at start instead of a
+    // new one, with the High Score table as ever; anything else starts a new game, and nothing
+    // else in the file changes.
+    void keptGameStartsWhenPlayable_data() {
+        QTest::addColumn<QString>("remember");
+        QTest::addColumn<QStringList>("kept"); // board, next colours, score; empty: none kept
+        QTest::addColumn<bool>("resumed");
+        const QString board = QString(QLatin1Char('-')).repeated(97) + QStringLiteral("012");
+        const QString on = QStringLiteral("True");
+        QTest::newRow("playable") << on << QStringList{board, "456", "150"} << true;
+        QTest::newRow("the option in other letters")
+            << "true" << QStringList{board, "4", "1"} << false;
+        QTest::newRow("nothing kept") << on << QStringList() << false;
+        QTest::newRow("option off") << "False" << QStringList{board, "456", "150"} << false;
+        QTest::newRow("board too short")
+            << on << QStringList{board.left(99), "456", "150"} << false;
+        QTest::newRow("board too long") << on << QStringList{board + '-', "456", "150"} << false;
+        QTest::newRow("colour 7") << on << QStringList{board.left(99) + '7', "456", "150"} << false;
+        QTest::newRow("a letter") << on << QStringList{board.left(99) + 'x', "456", "150"} << false;
+        QTest::newRow("full board") << on << QStringList{QString(100, '3'), "456", "150"} << false;
+        QTest::newRow("next colour 7") << on << QStringList{board, "457", "150"} << false;
+        QTest::newRow("two next colours") << on << QStringList{board, "45", "150"} << false;
+        QTest::newRow("score not in tens") << on << QStringList{board, "456", "155"} << false;
+        QTest::newRow("score negative") << on << QStringList{board, "456", "-10"} << false;
+        QTest::newRow("score too large") << on << QStringList{board, "456", "2147483640"} << false;
+        QTest::newRow("score spaced") << on << QStringList{board, "456", " 150"} << false;
+        QTest::newRow("score empty") << on << QStringList{board, "456", ""} << false;
+    }
+    void keptGameStartsWhenPlayable() {
+        QFETCH(QString, remember);
+        QFETCH(QStringList, kept);
+        QFETCH(bool, resumed);
+        WindowHarness h;
+        IsolatedSettings::WriteScores({700, 300});
+        IsolatedSettings::Write(Stored::Key::RememberGame, remember);
+        IsolatedSettings::Write(Stored::Key::Sounds, QStringLiteral("off"));
+        const std::array keys{Stored::Key::GameBoard, Stored::Key::GameNext,
+                              Stored::Key::GameScore};
+        for (size_t i = 0; i < size_t(kept.size()); ++i) {
+            IsolatedSettings::Write(keys.at(i), kept.at(qsizetype(i)));
+        }
+        const QByteArray file = h.settings.Bytes();
+        h.random.PushColours({1, 1, 1}); // a new game's first balls go to cells 1, 2 and 3
+        h.random.PushCells({1, 2, 3});
+        h.window.reset();
+        h.window =
+            std::make_unique<frmMain>(frmMain::Services{{h.statistics, h.random, h.sound}, h.help});
+        const GamePosition shown = h.window->Game().Position();
+        const NextColourArray keptNext{4, 5, 6};
+        QCOMPARE(shown.cells[97] == 0 && shown.next == keptNext, resumed);
+        QCOMPARE(shown.score, resumed ? 150 : 0);
+        QCOMPARE(h.probe().BestScoreShown(), 700);
+        const bool on = remember.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0;
+        QCOMPARE(h.Action(QStringLiteral("Re&member Game"))->isChecked(), on);
+        if (!on) {
+            QCOMPARE(h.settings.Bytes(), file); // with the option off, nothing is written
+        }
+        QCOMPARE(h.statistics.GetScore(2), QStringLiteral("300"));
+        QCOMPARE(Stored::Read(Stored::Key::Sounds), QStringLiteral("off"));
+    }
+
+    // With Remember Game on, the game after a move comes back at the next start however Orbet
+    // closed; turned off, the kept game goes at once.
+    void rememberedGameComesBack_data() {
+        QTest::addColumn<int>("close"); // the Exit entry, the close box, SIGTERM; or turned off
+        QTest::newRow("Exit") << 0;
+        QTest::newRow("close box") << 1;
+        QTest::newRow("SIGTERM") << 2;
+        QTest::newRow("turned off, then Exit") << 3;
+    }
+    void rememberedGameComesBack() {
+        QFETCH(int, close);
+        WindowHarness h;
+        QSignalSpy unloaded(h.window.get(), &frmMain::Unloaded);
+        h.Action(QStringLiteral("Re&member Game"))->trigger();
+        LayOut(h.probe().Board(), BoardWith({{1, "2........."}, {6, ".....5...."}}));
+        h.probe().Board().BuildRoutes();
+        h.Click(1, 1);
+        h.Click(4, 4); // a move: three new balls, the next colours anew
+        const GamePosition played = h.window->Game().Position();
+        if (close == 3) {
+            h.Action(QStringLiteral("Re&member Game"))->trigger();
+            QCOMPARE(IsolatedSettings::Read(Stored::Key::GameBoard), QVariant());
+        }
+        if (close == 1) {
+            h.window->close();
+        } else if (close == 2) {
+            std::raise(SIGTERM);
+        } else {
+            h.Action(QStringLiteral("E&xit"))->trigger();
+        }
+        QTRY_COMPARE(unloaded.count(), 1);
+        h.Restart();
+        QCOMPARE(h.window->Game().Position() == played, close != 3);
     }
 
     void exitAndCloseBoxUnload_data() {

@@ -1,0 +1,83 @@
+#include "GameFixtures.h"
+#include "support/Screens.h"
+#include "support/WindowHarness.h"
+
+#include <QMouseEvent>
+
+#include <benchmark/benchmark.h>
+
+// The game at its largest on a screen of scale 2, where the surface is drawn at ratio 6
+// (2778 x 2034 device pixels): a step of the zoom to there, and a turn played there, each drawn
+// into the window's own buffer as the next frame would draw it. The turn at 100% on the same
+// screen, at ratio 2, is the one to compare with.
+namespace {
+
+void OnScreenOfScale2() {
+    SetScreens(2, 2, QSize(4000, 3000));
+}
+
+// What the surface and its piece images hold at the zoom shown, in bytes.
+double SurfaceBytes(WindowHarness& h) {
+    double bytes = static_cast<double>(h.window->Surface().Image().sizeInBytes());
+    for (int32_t i = 0; i < PIECE_IMAGES; ++i) {
+        bytes += static_cast<double>(h.window->Surface().picPiece(i).Image().sizeInBytes());
+    }
+    return bytes;
+}
+
+void MeasureTurn(benchmark::State& state, const QString& zoom) {
+    OnScreenOfScale2();
+    WindowHarness h(false);
+    h.Action(zoom)->trigger();
+    GameArea* area = h.window->Canvas();
+    const QPointF target = QPointF(2 * 34 + 17, 4 * 34 + 17) * area->Zoom();
+    for (auto _ : state) {
+        state.PauseTiming();
+        LayOut(h.probe().Board(), NoRun());
+        h.probe().Board().BuildRoutes();
+        h.probe().NextColours() = {6, 6, 6};
+        h.Click(10, 10);
+        h.window->repaint();
+        state.ResumeTiming();
+        QMouseEvent press(QEvent::MouseButtonPress, target, area->mapToGlobal(target),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(area, &press);
+        area->repaint();
+    }
+    state.counters["ratio"] = h.window->Surface().DevicePixelRatio();
+    state.counters["surface_MB"] = SurfaceBytes(h) / 1e6;
+    if (h.probe().Board().PopulatedPieceCount() != 43 + 3) {
+        state.SkipWithError("the turn did not do what this benchmark measures");
+    }
+}
+
+} // namespace
+
+static void BM_ZoomTo300_OnScale2(benchmark::State& state) {
+    OnScreenOfScale2();
+    WindowHarness h(false);
+    LayOut(h.probe().Board(), NoRun());
+    QAction* largest = h.Action(QStringLiteral("300%"));
+    QAction* none = h.Action(QStringLiteral("100%"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        none->trigger();
+        h.window->repaint();
+        state.ResumeTiming();
+        largest->trigger();
+        h.window->repaint();
+    }
+    state.counters["ratio"] = h.window->Surface().DevicePixelRatio();
+    state.counters["surface_MB"] = SurfaceBytes(h) / 1e6;
+}
+BENCHMARK(BM_ZoomTo300_OnScale2)->Unit(benchmark::kMillisecond);
+
+static void BM_Turn_At100_OnScale2(benchmark::State& state) {
+    MeasureTurn(state, QStringLiteral("100%"));
+}
+BENCHMARK(BM_Turn_At100_OnScale2)->Unit(benchmark::kMicrosecond);
+
+static void BM_Turn_At300_OnScale2(benchmark::State& state) {
+    MeasureTurn(state, QStringLiteral("300%"));
+}
+BENCHMARK(BM_Turn_At300_OnScale2)->Unit(benchmark::kMicrosecond);
