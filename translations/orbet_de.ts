@@ -160,6 +160,14 @@ Wie man spielt, steht in der Handbuchseite orbet(6) und im Hilfe-Menü des Spiel
             <numerusform>%n Kugeln entfernt, %1 Punkte, Stand %2</numerusform>
         </translation>
     </message>
+    <message>
+        <source>move taken back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ball back at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>
@@ -360,6 +368,22 @@ Möchtest du deinen Namen in die Bestenliste eintragen?</translation>
     <message>
         <source>HIGH SCORE</source>
         <translation>BESTENLISTE</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished">&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>Re&amp;member Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation type="unfinished">%1%</translation>
     </message>
 </context>
 <context>

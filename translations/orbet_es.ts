@@ -160,6 +160,14 @@ La página de manual orbet(6) y el menú Ayuda del juego explican cómo jugar.</
             <numerusform>%n bolas eliminadas, %1 puntos, puntuación %2</numerusform>
         </translation>
     </message>
+    <message>
+        <source>move taken back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ball back at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>
@@ -360,6 +368,22 @@ de la tabla de récords.<byte value="xd"/>
     <message>
         <source>HIGH SCORE</source>
         <translation>RÉCORD</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished">&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>Re&amp;member Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation type="unfinished">%1%</translation>
     </message>
 </context>
 <context>

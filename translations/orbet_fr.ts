@@ -160,6 +160,14 @@ La page de manuel orbet(6) et le menu Aide du jeu expliquent comment jouer.</tra
             <numerusform>%n boules retirées, %1 points, score %2</numerusform>
         </translation>
     </message>
+    <message>
+        <source>move taken back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ball back at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>
@@ -360,6 +368,22 @@ Voulez-vous inscrire votre nom au tableau des meilleurs scores&#xa0;?</translati
     <message>
         <source>HIGH SCORE</source>
         <translation>MEILLEUR SCORE</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished">&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Re&amp;member Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation type="unfinished">%1%</translation>
     </message>
 </context>
 <context>

@@ -160,6 +160,14 @@ La pagina di manuale orbet(6) e il menu Aiuto del gioco spiegano come si gioca.<
             <numerusform>%n palline eliminate, %1 punti, punteggio %2</numerusform>
         </translation>
     </message>
+    <message>
+        <source>move taken back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ball back at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>
@@ -360,6 +368,22 @@ Vuoi inserire il tuo nome in classifica?</translation>
     <message>
         <source>HIGH SCORE</source>
         <translation>CLASSIFICA</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished">Ann&amp;ulla</translation>
+    </message>
+    <message>
+        <source>Re&amp;member Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation type="unfinished">%1%</translation>
     </message>
 </context>
 <context>

@@ -160,6 +160,14 @@ De handleiding orbet(6) en het menu Help van het spel leggen uit hoe je speelt.<
             <numerusform>%n ballen verwijderd, %1 punten, score %2</numerusform>
         </translation>
     </message>
+    <message>
+        <source>move taken back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ball back at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>
@@ -360,6 +368,22 @@ Wil je je naam aan de topscorelijst toevoegen?</translation>
     <message>
         <source>HIGH SCORE</source>
         <translation>TOPSCORE</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished">&amp;Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>Re&amp;member Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation type="unfinished">%1%</translation>
     </message>
 </context>
 <context>

@@ -162,6 +162,14 @@ Jak grać, wyjaśniają strona podręcznika orbet(6) i menu Pomoc w grze.</trans
             <numerusform>usunięto %n kulek, %1 punktów, wynik %2</numerusform>
         </translation>
     </message>
+    <message>
+        <source>move taken back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ball back at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>
@@ -362,6 +370,22 @@ Czy chcesz wpisać swoje imię do tabeli rekordów?</translation>
     <message>
         <source>HIGH SCORE</source>
         <translation>REKORD</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished">&amp;Cofnij</translation>
+    </message>
+    <message>
+        <source>Re&amp;member Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation type="unfinished">%1%</translation>
     </message>
 </context>
 <context>

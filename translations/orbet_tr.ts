@@ -158,6 +158,14 @@ orbet(6) kılavuz sayfası ve oyunun Yardım menüsü nasıl oynanacağını anl
             <numerusform>%n top kaldırıldı, %1 puan, toplam %2</numerusform>
         </translation>
     </message>
+    <message>
+        <source>move taken back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ball back at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>
@@ -358,6 +366,22 @@ Adınızı rekor tablosuna eklemek ister misiniz?</translation>
     <message>
         <source>HIGH SCORE</source>
         <translation>REKOR</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished">&amp;Geri al</translation>
+    </message>
+    <message>
+        <source>Re&amp;member Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation type="unfinished">%1%</translation>
     </message>
 </context>
 <context>
