@@ -12,7 +12,6 @@
 #include "game/clsGame.h"
 #include "platform/App.h"
 #include "platform/EndRequest.h"
-#include "platform/FitToText.h"
 #include "platform/MessageBox.h"
 #include "platform/NativeWindow.h"
 #include "platform/ScreenWatch.h"
@@ -65,8 +64,7 @@ frmMain::frmMain(const Services& services)
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
         label->setPalette(palette);
-        label->setAttribute(Qt::WA_TransparentForMouseEvents);
-        FitToText(*label);
+        label->setAttribute(Qt::WA_TransparentForMouseEvents); // sized as they are placed
     }
     CreateMenus();
     mFollower = new ScreenFollower(*this, *mCanvas, *mSurface, [this] {
