@@ -170,11 +170,11 @@ The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source
     </message>
     <message>
         <source>move taken back</source>
-        <translation type="unfinished"></translation>
+        <translation>أُلغيت الحركة</translation>
     </message>
     <message>
         <source>%1 ball back at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>أُعيدت كرة %1 إلى %2</translation>
     </message>
 </context>
 <context>
@@ -234,11 +234,11 @@ The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation>نعم (&amp;Y)</translation>
+        <translation>نعم (&amp;ن)</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation>لا (&amp;N)</translation>
+        <translation>لا (&amp;ل)</translation>
     </message>
 </context>
 <context>
@@ -379,19 +379,19 @@ Do you wish to add your name to the High Score table?</source>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished">&amp;تراجع</translation>
+        <translation>تر&amp;اجع</translation>
     </message>
     <message>
         <source>Re&amp;member Game</source>
-        <translation type="unfinished"></translation>
+        <translation>الاحتفا&amp;ظ باللعبة</translation>
     </message>
     <message>
         <source>&amp;Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>مستو&amp;ى التكبير</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished">%1%</translation>
+        <translation>%1٪</translation>
     </message>
 </context>
 <context>
@@ -410,7 +410,7 @@ Do you wish to add your name to the High Score table?</source>
     </message>
     <message>
         <source>High Score Entry</source>
-        <translation>تسجيل في أعلى النتائج</translation>
+        <translation>نتيجة جديدة بين أعلى النتائج</translation>
     </message>
     <message>
         <source>You did not enter a name.<byte value="xd"/>

@@ -162,11 +162,11 @@ Wie man spielt, steht in der Handbuchseite orbet(6) und im Hilfe-Menü des Spiel
     </message>
     <message>
         <source>move taken back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zug zurückgenommen</translation>
     </message>
     <message>
         <source>%1 ball back at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kugel zurück: %1 in %2</translation>
     </message>
 </context>
 <context>
@@ -371,19 +371,19 @@ Möchtest du deinen Namen in die Bestenliste eintragen?</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished">&amp;Rückgängig</translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>Re&amp;member Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel &amp;merken</translation>
     </message>
     <message>
         <source>&amp;Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zoom</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished">%1%</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
 </context>
 <context>

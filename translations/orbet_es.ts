@@ -162,11 +162,11 @@ La página de manual orbet(6) y el menú Ayuda del juego explican cómo jugar.</
     </message>
     <message>
         <source>move taken back</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugada deshecha</translation>
     </message>
     <message>
         <source>%1 ball back at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bola %1 de vuelta en %2</translation>
     </message>
 </context>
 <context>
@@ -371,19 +371,19 @@ de la tabla de récords.<byte value="xd"/>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished">&amp;Deshacer</translation>
+        <translation>&amp;Deshacer jugada</translation>
     </message>
     <message>
         <source>Re&amp;member Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;cordar partida</translation>
     </message>
     <message>
         <source>&amp;Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zoom</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished">%1%</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
 </context>
 <context>

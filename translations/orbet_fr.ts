@@ -162,11 +162,11 @@ La page de manuel orbet(6) et le menu Aide du jeu expliquent comment jouer.</tra
     </message>
     <message>
         <source>move taken back</source>
-        <translation type="unfinished"></translation>
+        <translation>Coup annulé</translation>
     </message>
     <message>
         <source>%1 ball back at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Boule %1 revenue en %2</translation>
     </message>
 </context>
 <context>
@@ -371,19 +371,19 @@ Voulez-vous inscrire votre nom au tableau des meilleurs scores&#xa0;?</translati
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished">&amp;Annuler</translation>
+        <translation>&amp;Annuler le coup</translation>
     </message>
     <message>
         <source>Re&amp;member Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Garder la partie</translation>
     </message>
     <message>
         <source>&amp;Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zoom</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished">%1%</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
 </context>
 <context>

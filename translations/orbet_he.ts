@@ -162,11 +162,11 @@ The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source
     </message>
     <message>
         <source>move taken back</source>
-        <translation type="unfinished"></translation>
+        <translation>המהלך בוטל</translation>
     </message>
     <message>
         <source>%1 ball back at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>הוחזר כדור %1 אל %2</translation>
     </message>
 </context>
 <context>
@@ -371,26 +371,26 @@ Do you wish to add your name to the High Score table?</source>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished">&amp;בטל</translation>
+        <translation>&amp;ביטול מהלך</translation>
     </message>
     <message>
         <source>Re&amp;member Game</source>
-        <translation type="unfinished"></translation>
+        <translation>ש&amp;מירת המשחק</translation>
     </message>
     <message>
         <source>&amp;Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;זום</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished">%1%</translation>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>
     <name>frmNameInput</name>
     <message>
         <source>Enter Name:</source>
-        <translation>הזן שם:</translation>
+        <translation>השם שלך:</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
@@ -416,7 +416,7 @@ High Score table?</source>
     </message>
     <message>
         <source>CONFIRMATION</source>
-        <translation>אישור</translation>
+        <translation>בקשת אישור</translation>
     </message>
     <message>
         <source>Your score could not be saved.<byte value="xd"/>

@@ -162,11 +162,11 @@ The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source
     </message>
     <message>
         <source>move taken back</source>
-        <translation type="unfinished"></translation>
+        <translation>चाल वापस ली गई</translation>
     </message>
     <message>
         <source>%1 ball back at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>गेंद लौटी: %1, %2</translation>
     </message>
 </context>
 <context>
@@ -345,7 +345,7 @@ The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>के बारे में(&amp;A)</translation>
+        <translation>Orbet के बारे में(&amp;A)</translation>
     </message>
     <message>
         <source>Game Over.</source>
@@ -371,19 +371,19 @@ Do you wish to add your name to the High Score table?</source>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished">पूर्ववत करें(&amp;U)</translation>
+        <translation>चाल वापस लें(&amp;U)</translation>
     </message>
     <message>
         <source>Re&amp;member Game</source>
-        <translation type="unfinished"></translation>
+        <translation>खेल याद रखें(&amp;M)</translation>
     </message>
     <message>
         <source>&amp;Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>ज़ूम(&amp;Z)</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished">%1%</translation>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>
@@ -416,7 +416,7 @@ High Score table?</source>
     </message>
     <message>
         <source>CONFIRMATION</source>
-        <translation>पुष्टि करें</translation>
+        <translation>पुष्टि</translation>
     </message>
     <message>
         <source>Your score could not be saved.<byte value="xd"/>
@@ -468,12 +468,12 @@ Please shorten it so that you name can be entered into the High Score table.</so
     </message>
     <message>
         <source>Score</source>
-        <translation>अंक</translation>
+        <translation>स्कोर</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
         <comment>a High Score row read aloud: rank, player, score</comment>
-        <translation>स्थान %1, %2, %3 अंक</translation>
+        <translation>स्थान %1, %2, स्कोर %3</translation>
     </message>
 </context>
 </TS>

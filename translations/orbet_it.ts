@@ -162,11 +162,11 @@ La pagina di manuale orbet(6) e il menu Aiuto del gioco spiegano come si gioca.<
     </message>
     <message>
         <source>move taken back</source>
-        <translation type="unfinished"></translation>
+        <translation>Mossa annullata</translation>
     </message>
     <message>
         <source>%1 ball back at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pallina %1 tornata in %2</translation>
     </message>
 </context>
 <context>
@@ -371,19 +371,19 @@ Vuoi inserire il tuo nome in classifica?</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished">Ann&amp;ulla</translation>
+        <translation>&amp;Annulla mossa</translation>
     </message>
     <message>
         <source>Re&amp;member Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ricorda partita</translation>
     </message>
     <message>
         <source>&amp;Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zoom</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished">%1%</translation>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>

@@ -160,11 +160,11 @@ The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source
     </message>
     <message>
         <source>move taken back</source>
-        <translation type="unfinished"></translation>
+        <translation>一手取り消し</translation>
     </message>
     <message>
         <source>%1 ball back at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1のボールが%2に戻る</translation>
     </message>
 </context>
 <context>
@@ -358,8 +358,8 @@ The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source
 in the High Score table.<byte value="xd"/>
 <byte value="xd"/>
 Do you wish to add your name to the High Score table?</source>
-        <translation>おめでとうございます！ハイスコア表の%1位に<byte value="xd"/>
-入りました。<byte value="xd"/>
+        <translation>ハイスコア表の%1位に入りました。<byte value="xd"/>
+おめでとうございます！<byte value="xd"/>
 <byte value="xd"/>
 ハイスコア表に名前を登録しますか？</translation>
     </message>
@@ -369,19 +369,19 @@ Do you wish to add your name to the High Score table?</source>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished">元に戻す(&amp;U)</translation>
+        <translation>元に戻す(&amp;U)</translation>
     </message>
     <message>
         <source>Re&amp;member Game</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲームを記憶する(&amp;M)</translation>
     </message>
     <message>
         <source>&amp;Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>ズーム(&amp;Z)</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished">%1%</translation>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>
