@@ -26,7 +26,7 @@ De handleiding orbet(6) en het menu Help van het spel leggen uit hoe je speelt.<
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Onverwacht argument &apos;%1&apos;.</translation>
+        <translation>Onverwacht argument ‘%1’.</translation>
     </message>
 </context>
 <context>
@@ -119,11 +119,11 @@ De handleiding orbet(6) en het menu Help van het spel leggen uit hoe je speelt.<
     </message>
     <message>
         <source>%1 ball at %2 selected</source>
-        <translation>bal (%1) op %2 geselecteerd</translation>
+        <translation>%1 op %2 geselecteerd</translation>
     </message>
     <message>
         <source>%1 ball at %2 put back</source>
-        <translation>bal (%1) op %2 neergelegd</translation>
+        <translation>%1 op %2 neergelegd</translation>
     </message>
     <message>
         <source>moved to %1</source>
@@ -162,11 +162,11 @@ De handleiding orbet(6) en het menu Help van het spel leggen uit hoe je speelt.<
     </message>
     <message>
         <source>move taken back</source>
-        <translation type="unfinished"></translation>
+        <translation>zet teruggenomen</translation>
     </message>
     <message>
         <source>%1 ball back at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 terug op %2</translation>
     </message>
 </context>
 <context>
@@ -371,19 +371,19 @@ Wil je je naam aan de topscorelijst toevoegen?</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished">&amp;Ongedaan maken</translation>
+        <translation>&amp;Ongedaan maken</translation>
     </message>
     <message>
         <source>Re&amp;member Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spel onthouden</translation>
     </message>
     <message>
         <source>&amp;Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zoomen</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished">%1%</translation>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>

@@ -164,11 +164,11 @@ Jak grać, wyjaśniają strona podręcznika orbet(6) i menu Pomoc w grze.</trans
     </message>
     <message>
         <source>move taken back</source>
-        <translation type="unfinished"></translation>
+        <translation>cofnięto ruch</translation>
     </message>
     <message>
         <source>%1 ball back at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kulka wróciła na pole %2</translation>
     </message>
 </context>
 <context>
@@ -373,19 +373,19 @@ Czy chcesz wpisać swoje imię do tabeli rekordów?</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished">&amp;Cofnij</translation>
+        <translation>&amp;Cofnij</translation>
     </message>
     <message>
         <source>Re&amp;member Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapa&amp;miętaj grę</translation>
     </message>
     <message>
         <source>&amp;Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Powiększenie</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished">%1%</translation>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>

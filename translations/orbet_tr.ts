@@ -160,11 +160,11 @@ orbet(6) kılavuz sayfası ve oyunun Yardım menüsü nasıl oynanacağını anl
     </message>
     <message>
         <source>move taken back</source>
-        <translation type="unfinished"></translation>
+        <translation>hamle geri alındı</translation>
     </message>
     <message>
         <source>%1 ball back at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 top geri döndü: %2</translation>
     </message>
 </context>
 <context>
@@ -369,19 +369,19 @@ Adınızı rekor tablosuna eklemek ister misiniz?</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished">&amp;Geri al</translation>
+        <translation>&amp;Geri Al</translation>
     </message>
     <message>
         <source>Re&amp;member Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyunu &amp;Hatırla</translation>
     </message>
     <message>
         <source>&amp;Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Y&amp;akınlaştırma</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished">%1%</translation>
+        <translation>%%1</translation>
     </message>
 </context>
 <context>

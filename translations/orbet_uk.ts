@@ -164,11 +164,11 @@ The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source
     </message>
     <message>
         <source>move taken back</source>
-        <translation type="unfinished"></translation>
+        <translation>хід скасовано</translation>
     </message>
     <message>
         <source>%1 ball back at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>повернулася %1 кулька, %2</translation>
     </message>
 </context>
 <context>
@@ -362,7 +362,7 @@ The manual page orbet(6) and the game&apos;s Help menu tell how to play.</source
 in the High Score table.<byte value="xd"/>
 <byte value="xd"/>
 Do you wish to add your name to the High Score table?</source>
-        <translation>Ваш рахунок посідає %1-е місце<byte value="xd"/>
+        <translation>Ваш рахунок посідає місце № %1<byte value="xd"/>
 у таблиці рекордів.<byte value="xd"/>
 <byte value="xd"/>
 Додати ваше ім’я до таблиці рекордів?</translation>
@@ -373,19 +373,19 @@ Do you wish to add your name to the High Score table?</source>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished">&amp;Скасувати дію</translation>
+        <translation>&amp;Скасувати хід</translation>
     </message>
     <message>
         <source>Re&amp;member Game</source>
-        <translation type="unfinished"></translation>
+        <translation>За&amp;пам’ятовувати гру</translation>
     </message>
     <message>
         <source>&amp;Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Масштаб</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished">%1%</translation>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>
