@@ -12,10 +12,18 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <array>
 #include <memory>
 #include <optional>
 
 namespace {
+
+// A save works in a scratch folder beside the file, ".edit-" and six letters or digits (as
+// the pattern below and QTemporaryDir make it), on these files.
+const QString kStoredCopy = QStringLiteral("stored.conf");
+const QString kEditedCopy = QStringLiteral("edited.conf");
+const QString kCheckCopy = QStringLiteral("check.conf");
+const std::array kScratchFiles{kStoredCopy, kEditedCopy, kCheckCopy};
 
 // Long enough for another program to finish its own write, short enough not to freeze the game.
 constexpr int kLockWaitMs = 1000;
@@ -65,7 +73,9 @@ bool ReadsBackAs(const QString& file, const QByteArray& contents,
         const bool plain = value.value().typeId() == QMetaType::QString &&
                            std::none_of(value.value().toString().cbegin(),
                                         value.value().toString().cend(), [](QChar c) {
+                                            // A surrogate alone reads back as another text.
                                             return c.category() == QChar::Other_Control ||
+                                                   c.category() == QChar::Other_Surrogate ||
                                                    c == QChar::ReplacementCharacter;
                                         });
         if (!written.contains(value.key()) ||
@@ -211,8 +221,8 @@ std::optional<QByteArray> Edited(const QString& path, const QStringList& section
         }
     }
     const Parts parts = Split(stored, sections);
-    const QString copy = scratch.filePath(QStringLiteral("stored.conf"));
-    const QString fresh = scratch.filePath(QStringLiteral("edited.conf"));
+    const QString copy = scratch.filePath(kStoredCopy);
+    const QString fresh = scratch.filePath(kEditedCopy);
     if (!WriteWhole(copy, parts.own)) {
         return std::nullopt;
     }
@@ -243,7 +253,7 @@ std::optional<QByteArray> Edited(const QString& path, const QStringList& section
     QByteArray contents = edited.open(QIODevice::ReadOnly) ? edited.readAll() : QByteArray();
     // Read back under a name Qt has not seen: its writer tells of no fault when the disk fills
     // up under it, and a file cut short must never take the place of a whole one.
-    const QString check = scratch.filePath(QStringLiteral("check.conf"));
+    const QString check = scratch.filePath(kCheckCopy);
     if (!WriteWhole(check, contents) || !ReadsBackAs(check, contents, expected)) {
         return std::nullopt;
     }
@@ -259,7 +269,11 @@ std::optional<QByteArray> Edited(const QString& path, const QStringList& section
 // ours hold is taken for one.
 void RemoveLeftScratch(const QString& path) {
     static const QRegularExpression kScratch(QStringLiteral("^\\.edit-[A-Za-z0-9]{6}$"));
-    static const QRegularExpression kFile(QStringLiteral("^(stored|edited|check)\\.conf"));
+    const auto ours = [](const QFileInfo& file) { // a file of ours, or its own lock
+        return file.isFile() && !file.isSymLink() &&
+               std::any_of(kScratchFiles.cbegin(), kScratchFiles.cend(),
+                           [&](const QString& name) { return file.fileName().startsWith(name); });
+    };
     const QDir folder = QFileInfo(path).absoluteDir();
     for (const QFileInfo& entry :
          folder.entryInfoList({QStringLiteral(".edit-*")}, QDir::Dirs | QDir::Hidden)) {
@@ -269,10 +283,7 @@ void RemoveLeftScratch(const QString& path) {
         QDir scratch(entry.filePath());
         const QFileInfoList files = scratch.entryInfoList(QDir::AllEntries | QDir::Hidden |
                                                           QDir::System | QDir::NoDotAndDotDot);
-        if (std::all_of(files.cbegin(), files.cend(), [](const QFileInfo& file) {
-                return file.isFile() && !file.isSymLink() &&
-                       kFile.match(file.fileName()).hasMatch();
-            })) {
+        if (std::all_of(files.cbegin(), files.cend(), ours)) {
             scratch.removeRecursively();
         }
     }

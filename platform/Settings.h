@@ -43,7 +43,7 @@ private:
     bool Holds(const QString& section, const QString& key) const;
 
     QSettings& mSettings;
-    const QStringList& mSections;
+    const QStringList mSections;
     mutable bool mStrayed = false;
 };
 
