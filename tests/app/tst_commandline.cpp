@@ -1,6 +1,9 @@
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
 
 // The program as a shell starts it: its answers to the command line, and to a session where no
 // window system can be reached.
@@ -142,6 +145,35 @@ private slots:
             QVERIFY(!named || (stderrLines.last().startsWith(QLatin1String("orbet: Qt: ")) &&
                                !stderrLines.last().contains(QChar(0x1b))));
         }
+    }
+
+    // Asked to end by a signal once it runs, as a session that ends or a terminal asks, the game
+    // closes as its close box would and ends with status 0.
+    void endsWhenAskedBySignal_data() {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGHUP") << SIGHUP;
+        QTest::newRow("SIGINT") << SIGINT;
+    }
+    void endsWhenAskedBySignal() {
+        QFETCH(int, signal);
+        const QTemporaryDir home;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(ORBET_PROGRAM), {});
+        QVERIFY(program.waitForStarted());
+        QVERIFY(!program.waitForFinished(1500)); // the game has started
+        ::kill(static_cast<pid_t>(program.processId()), signal);
+        const bool finished = program.waitForFinished(5000);
+        if (!finished) {
+            program.kill();
+        }
+        QVERIFY(finished);
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
     }
 };
 
