@@ -49,6 +49,16 @@ GameArea::GameArea(QWidget* parent) : QWidget(parent), mCursor(CellIndex(1, 1)) 
     QAccessible::installFactory(GameAreaFactory); // Qt keeps one of each, however often asked
 }
 
+void GameArea::ShowDrawn(const QRegion& drawn) {
+    QRegion shown;
+    for (const QRect& rect : drawn) { // a pixel more all round, for the edges a zoom rounds
+        shown += QRectF(QPointF(rect.topLeft()) * mZoom, QSizeF(rect.size()) * mZoom)
+                     .toAlignedRect()
+                     .adjusted(-1, -1, 1, 1);
+    }
+    update(shown);
+}
+
 void GameArea::setLabels(QLabel* nextColours, QLabel* yourScore, QLabel* highScore) {
     mLabels = {nullptr, nextColours, yourScore, highScore};
 }
@@ -124,11 +134,13 @@ void GameArea::paintEvent(QPaintEvent* event) {
     // rows and columns of the surface.
     QPainter painter(this);
     painter.scale(1 / ratio, 1 / ratio);
-    const QRect area =
-        QRectF(QPointF(event->rect().topLeft()) * ratio, QSizeF(event->rect().size()) * ratio)
-            .toAlignedRect();
     if (mSurface != nullptr) {
-        painter.drawImage(area, *mSurface, area);
+        for (const QRect& logical : event->region()) { // only what changed: a zoom makes it large
+            const QRect area =
+                QRectF(QPointF(logical.topLeft()) * ratio, QSizeF(logical.size()) * ratio)
+                    .toAlignedRect();
+            painter.drawImage(area, *mSurface, area);
+        }
         // The area may reach a device pixel or two past the picture: its edges go on there.
         const QSize picture = mSurface->size();
         const int wide = qCeil(width() * ratio);
@@ -223,8 +235,9 @@ void GameArea::wheelEvent(QWheelEvent* event) {
         QWidget::wheelEvent(event);
         return;
     }
-    // A notch of a wheel is 120; a touchpad sends a little at a time.
-    mWheel += event->angleDelta().y();
+    // A notch of a wheel is 120; a touchpad sends a little at a time, and a device may send
+    // anything.
+    mWheel += std::clamp(event->angleDelta().y(), -1200, 1200);
     const int steps = mWheel / 120;
     mWheel -= steps * 120;
     if (steps != 0) {

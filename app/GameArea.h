@@ -33,6 +33,8 @@ public:
     explicit GameArea(QWidget* parent);
 
     void setSurface(const QImage* surface) { mSurface = surface; }
+    // Shows anew what has been drawn on the surface, in pixels of the game.
+    void ShowDrawn(const QRegion& drawn);
     // The game shown and played here; none once it has gone.
     void setGame(const clsGame* game) { mGame = game; }
     const clsGame* Game() const { return mGame; }

@@ -32,14 +32,17 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <optional>
+#include <utility>
+
 class frmMain::MainSurface : public WindowSurface {
 public:
-    MainSurface(QWidget& canvas, qreal ratio)
+    MainSurface(GameArea& canvas, qreal ratio)
         : WindowSurface(CLIENT_SURFACE, ratio), mCanvas(canvas) {}
-    void Refresh() override { mCanvas.update(); }
+    void Refresh() override { mCanvas.ShowDrawn(hDC().TakeDrawn()); }
 
 private:
-    QWidget& mCanvas;
+    GameArea& mCanvas;
 };
 
 frmMain::frmMain(const Services& services)
@@ -64,7 +67,7 @@ frmMain::frmMain(const Services& services)
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
         label->setPalette(palette);
-        label->setAttribute(Qt::WA_TransparentForMouseEvents); // sized as they are placed
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
     CreateMenus();
     mFollower = new ScreenFollower(*this, *mCanvas, *mSurface, [this] {
@@ -76,16 +79,23 @@ frmMain::frmMain(const Services& services)
             &ScreenFollower::MatchDevicePixelRatio);
     connect(mCanvas, &GameArea::ZoomAsked, this, &frmMain::ZoomBy);
     // After the step has been drawn: the store's lock and a rewrite never hold up a press.
-    connect(mCanvas, &GameArea::Painted, this, &frmMain::KeepGame, Qt::QueuedConnection);
-    WhenAskedToEnd(*this, [this] { close(); });
+    connect(mCanvas, &GameArea::Painted, this, &frmMain::KeepGameSoon, Qt::QueuedConnection);
     WhenScreenMayChange(*this, [this] { FitZoom(); });
     WhenNativeWindowLost(*this, [this] { close(); });
     UseOwnTitleBarWhereQtDrawsOne(*this);
     Form_Load();
     mAnnouncer = std::make_unique<GameAnnouncer>(*mCanvas);
-    gclsGame->setReporter([this](const GameHappening& happening) { mAnnouncer->Hear(happening); });
+    gclsGame->setReporter([this](const GameHappening& happening) {
+        mAnnouncer->Hear(happening);
+        // What is kept for the next start: a move taken back stays made there, so that closing
+        // and starting again never draws its new balls anew.
+        mKeepDue |=
+            happening.kind == GameHappening::Moved || happening.kind == GameHappening::NewGame;
+    });
     connect(mCanvas, &GameArea::FocusedIn, this, [this] { mAnnouncer->TellFocus(); });
     connect(mCanvas, &GameArea::KeyboardMoved, this, [this] { mAnnouncer->Announce(); });
+    // Only once the window is whole: a signal that came earlier would find no game to close.
+    WhenAskedToEnd(*this, [this] { close(); });
 }
 
 frmMain::~frmMain() {
@@ -171,10 +181,10 @@ template <typename Step> void frmMain::Busy(Step step) {
     }
     if (gclsGame != nullptr && isEnabled()) { // not once the window has begun to close
         mnuGameUndo->setEnabled(gclsGame->CanUndo());
-        if (mnuGameRememberGame->isChecked() && gclsGame->Position() != mKept) {
-            mKeepDue = true;
+        if (mKeepDue) {
+            mKeepSoon = true;
             // Also where nothing is drawn, a minimised window's say.
-            QTimer::singleShot(250, this, &frmMain::KeepGame);
+            QTimer::singleShot(250, this, &frmMain::KeepGameSoon);
         }
     }
     if (--mBusy == 0 && mCloseAsked) {
@@ -193,6 +203,7 @@ void frmMain::Form_Load() {
     const std::optional<GamePosition> kept =
         mnuGameRememberGame->isChecked() ? KeptGame::Read() : std::nullopt;
     Busy([&] { kept ? gclsGame->ResumeGame(*mSurface, *kept) : gclsGame->NewGame(*mSurface); });
+    mKeepDue = !kept; // a new game, to be kept once the option is on
     mnuGameSound->setChecked(gclsGame->Sounds());
     mnuGameShapes->setChecked(gclsGame->Shapes());
     mCanvas->PlaceLabels();
@@ -249,7 +260,7 @@ void frmMain::CloseBoxes() {
 }
 
 void frmMain::Form_Unload() {
-    KeepGame(); // a step's game not yet written
+    KeepGame(); // not yet written, or not written when last tried
     TakeNoInput();
     mCanvas->setGame(nullptr);
     gclsGame.reset();
@@ -288,32 +299,37 @@ void frmMain::mnuGameRememberGame_Click() {
     // The action has already toggled its check mark. Kept from now on, or forgotten at once.
     const bool remember = mnuGameRememberGame->isChecked();
     Stored::WriteSwitch(Stored::Key::RememberGame, remember);
-    mKept.reset();
+    mKeepDue = remember;
     if (remember) {
-        mKeepDue = true;
         KeepGame();
     } else {
-        mKeepDue = false;
         KeptGame::Forget();
     }
 }
 
-void frmMain::KeepGame() {
-    if (!mKeepDue || gclsGame == nullptr) {
-        return;
+void frmMain::KeepGameSoon() {
+    // Once a step, however often it is drawn: a store held by another game is not waited for
+    // again and again.
+    if (std::exchange(mKeepSoon, false)) {
+        KeepGame();
     }
-    mKeepDue = false;
-    const GamePosition position = gclsGame->Position();
-    if (position != mKept && KeptGame::Write(position)) {
-        mKept = position;
+}
+
+void frmMain::KeepGame() {
+    if (mKeepDue && gclsGame != nullptr && mnuGameRememberGame->isChecked() &&
+        KeptGame::Write(gclsGame->Position())) {
+        mKeepDue = false;
     }
 }
 
 void frmMain::mnuGameZoom_Click(int32_t step) {
-    // Stored at once; a choice that cannot be stored holds for this session.
+    // Stored once the new size is drawn, before anything else comes; a choice that cannot be
+    // stored holds for this session.
     mZoomChosen = step;
-    Stored::Write(Stored::Key::Zoom, QString::number(step));
     FitZoom();
+    QMetaObject::invokeMethod(
+        this, [step] { Stored::Write(Stored::Key::Zoom, QString::number(step)); },
+        Qt::QueuedConnection);
 }
 
 void frmMain::ZoomBy(int steps) {
@@ -330,9 +346,14 @@ void frmMain::ZoomBy(int steps) {
     }
 }
 
+void frmMain::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    FitZoom();
+}
+
 void frmMain::FitZoom() {
-    if (gclsGame == nullptr) {
-        return; // unloaded: the steps stay as they are, disabled
+    if (gclsGame == nullptr || !isEnabled()) {
+        return; // closing, or closed: the steps stay as they are, disabled
     }
     int32_t shown = Zoom::NONE;
     for (QAction* entry : mZoomSteps->actions()) {

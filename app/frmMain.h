@@ -1,14 +1,12 @@
 #pragma once
 
 #include "board/AreaLayout.h"
-#include "game/GamePosition.h"
 #include "game/clsGame.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include <memory>
-#include <optional>
 
 class GameAnnouncer;
 class GameArea;
@@ -45,6 +43,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Where the window system's frame arrives late (X11), the zoom fits it too.
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     class MainSurface;
@@ -63,8 +63,9 @@ private:
     void mnuHelpContents_Click();
     void mnuHelpAbout_Click();
     void gclsGame_GameOver();
-    // Writes the game in play for the next start, with Remember Game on, once a step that
-    // changed it has been drawn.
+    // Writes the game in play for the next start, with Remember Game on, after a move or a new
+    // game: once the step has been drawn, and whatever is left at the close.
+    void KeepGameSoon();
     void KeepGame();
     // Ctrl with +, = or - and the wheel: steps larger (positive) or smaller, as far as fits.
     void ZoomBy(int steps);
@@ -99,10 +100,10 @@ private:
     QAction* mnuHelpAbout = nullptr;
     QPointer<frmAbout> mfrmAbout;
     ScreenFollower* mFollower;
-    int32_t mZoomChosen = 100;         // in percent: the player's choice
-    int32_t mZoomShown = 100;          // the chosen one, or the largest below it that fits
-    std::optional<GamePosition> mKept; // the game in play as last written for the next start
-    bool mKeepDue = false;             // a step changed it since
-    int mBusy = 0;                     // depth of game steps running, counting re-entered ones
-    bool mCloseAsked = false;          // a close that arrived during a step, done when it ends
+    int32_t mZoomChosen = 100; // in percent: the player's choice
+    int32_t mZoomShown = 100;  // the chosen one, or the largest below it that fits
+    bool mKeepDue = false;     // a move or a new game not yet kept for the next start
+    bool mKeepSoon = false;    // to be tried once the step has been drawn
+    int mBusy = 0;             // depth of game steps running, counting re-entered ones
+    bool mCloseAsked = false;  // a close that arrived during a step, done when it ends
 };

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -54,10 +55,15 @@ void BeginUnsmoothed(QPainter& painter) {
 DeviceContext::DeviceContext(QImage& image)
     : mImage(image), mPen(RGB(0, 0, 0), 1), mTextColour(RGB(0, 0, 0)) {}
 
+QRegion DeviceContext::TakeDrawn() {
+    return std::exchange(mDrawn, QRegion());
+}
+
 void DeviceContext::Fill(int32_t x, int32_t y, int32_t width, int32_t height, QRgb colour) {
     if (width <= 0 || height <= 0) {
         return;
     }
+    mDrawn |= QRect(x, y, width, height);
     const int ratio = IntegerRatio(mImage);
     if (ratio == 0 || !HoldsQRgb(mImage)) {
         QPainter painter(&mImage);
@@ -163,6 +169,7 @@ void DeviceContext::BitBlt(int32_t x, int32_t y, int32_t cx, int32_t cy,
     if (rop != SRCCOPY || cx <= 0 || cy <= 0) {
         return;
     }
+    mDrawn |= QRect(x, y, cx, cy);
     // The source is addressed in its own device pixels, so an image drawn at a higher
     // resolution is copied at that resolution.
     const int ratio = IntegerRatio(mImage);
@@ -205,6 +212,7 @@ void DeviceContext::SetFont(const QFont& font) {
 }
 
 void DeviceContext::DrawText(const QString& text, const RECT& rect, uint32_t format) {
+    mDrawn |= QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
     QPainter painter(&mImage);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     QFont font = mFont;

@@ -3,6 +3,7 @@
 #include "platform/Rect.h"
 
 #include <QFont>
+#include <QRegion>
 #include <QRgb>
 #include <QString>
 
@@ -77,6 +78,9 @@ public:
     void DrawText(const QString& text, const RECT& rect, uint32_t format);
 
     const QImage& Image() const { return mImage; }
+    // What has been drawn on since the last call, in logical pixels: all a window need show
+    // anew.
+    QRegion TakeDrawn();
 
 private:
     void Fill(int32_t x, int32_t y, int32_t width, int32_t height, QRgb colour);
@@ -86,4 +90,5 @@ private:
     POINT mCurrent;
     QRgb mTextColour;
     QFont mFont;
+    QRegion mDrawn;
 };

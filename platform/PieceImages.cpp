@@ -180,10 +180,18 @@ private:
 } // namespace
 
 QImage DrawPieceImage(int32_t lngColour, bool blnOnWhite, qreal devicePixelRatio, bool blnShapes) {
+    PieceImagePair both = DrawPieceImages(lngColour, devicePixelRatio, blnShapes);
+    return blnOnWhite ? std::move(both.onWhite) : std::move(both.onBlack);
+}
+
+PieceImagePair DrawPieceImages(int32_t lngColour, qreal devicePixelRatio, bool blnShapes) {
     const int32_t device = qRound(PIECE_SIZE * devicePixelRatio);
-    QImage image(device, device, QImage::Format_RGB32);
-    image.setDevicePixelRatio(devicePixelRatio);
-    image.fill(blnOnWhite ? RGB(255, 255, 255) : RGB(0, 0, 0));
+    PieceImagePair both{QImage(device, device, QImage::Format_RGB32),
+                        QImage(device, device, QImage::Format_RGB32)};
+    both.onBlack.setDevicePixelRatio(devicePixelRatio);
+    both.onWhite.setDevicePixelRatio(devicePixelRatio);
+    both.onBlack.fill(RGB(0, 0, 0));
+    both.onWhite.fill(RGB(255, 255, 255));
 
     const auto colour = static_cast<size_t>(lngColour);
     const Tones& tones = kTones.at(colour);
@@ -195,7 +203,8 @@ QImage DrawPieceImage(int32_t lngColour, bool blnOnWhite, qreal devicePixelRatio
     const double radius = device / 2.0;
     const double outlineWidth = 1.0 / (PIECE_SIZE / 2.0);
     for (int32_t py = 0; py < device; ++py) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(py));
+        auto* onBlack = reinterpret_cast<QRgb*>(both.onBlack.scanLine(py));
+        auto* onWhite = reinterpret_cast<QRgb*>(both.onWhite.scanLine(py));
         for (int32_t px = 0; px < device; ++px) {
             const double x = (px + 0.5 - radius) / radius;
             const double y = (py + 0.5 - radius) / radius;
@@ -215,8 +224,9 @@ QImage DrawPieceImage(int32_t lngColour, bool blnOnWhite, qreal devicePixelRatio
                     tone = &tones.body;
                 }
             }
-            line[px] = *tone;
+            onBlack[px] = *tone;
+            onWhite[px] = *tone;
         }
     }
-    return image;
+    return both;
 }

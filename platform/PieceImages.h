@@ -14,3 +14,9 @@ constexpr int32_t PIECE_IMAGES = 2 * PIECE_COLOURS;
 // apart.
 QImage DrawPieceImage(int32_t lngColour, bool blnOnWhite, qreal devicePixelRatio = 1.0,
                       bool blnShapes = false);
+// Both at once, in the time of one: the ball is the same on either ground.
+struct PieceImagePair {
+    QImage onBlack;
+    QImage onWhite;
+};
+PieceImagePair DrawPieceImages(int32_t lngColour, qreal devicePixelRatio, bool blnShapes);

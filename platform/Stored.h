@@ -13,13 +13,13 @@ class SettingsEdit;
 namespace Stored {
 
 enum class Key {
-    Sounds,       // "on" or "off"
-    Shapes,       // "True" or "False"
-    RememberGame, // "True" or "False"
-    Zoom,         // a percentage: "150"
-    GameBoard,    // the game kept for the next start: a colour digit or "-" for each cell
-    GameNext,     // its next colours, three digits
-    GameScore,    // its score
+    Sounds,       // switches
+    Shapes,
+    RememberGame,
+    Zoom,         // a percentage
+    GameBoard,    // the game kept for the next start, in the form of KeptGame.h
+    GameNext,
+    GameScore,
 };
 
 struct Item {

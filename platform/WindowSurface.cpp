@@ -4,12 +4,19 @@
 
 #include <QGuiApplication>
 
+#include <thread>
+
 namespace {
 
-QImage BlankSurface(const SurfaceShape& shape, qreal devicePixelRatio) {
+QImage Surface(const SurfaceShape& shape, qreal devicePixelRatio) {
     QImage image(qRound(shape.width * devicePixelRatio), qRound(shape.height * devicePixelRatio),
                  QImage::Format_RGB32);
     image.setDevicePixelRatio(devicePixelRatio);
+    return image;
+}
+
+QImage BlankSurface(const SurfaceShape& shape, qreal devicePixelRatio) {
+    QImage image = Surface(shape, devicePixelRatio);
     image.fill(RGB(0, 0, 0));
     return image;
 }
@@ -30,8 +37,9 @@ WindowSurface::WindowSurface(const SurfaceShape& shape, qreal devicePixelRatio)
 WindowSurface::~WindowSurface() = default;
 
 void WindowSurface::setDevicePixelRatio(qreal devicePixelRatio) {
-    // The device contexts draw on these very images, so they stay valid.
-    mImage = BlankSurface(mShape, devicePixelRatio);
+    // The device contexts draw on these very images, so they stay valid. Not cleared first:
+    // the engine paints all of it again at once, and at a large zoom clearing takes a while.
+    mImage = Surface(mShape, devicePixelRatio);
     MakePieceImages();
 }
 
@@ -50,8 +58,21 @@ void WindowSurface::setShapes(bool blnShapes) {
 // already hold.
 void WindowSurface::MakePieceImages() {
     const qreal ratio = mImage.devicePixelRatio();
-    for (int32_t i = 0; i < PIECE_IMAGES; ++i) {
-        mPieces[static_cast<size_t>(i)] =
-            DrawPieceImage(i % PIECE_COLOURS, i >= PIECE_COLOURS, ratio, mblnShapes);
+    const auto draw = [this, ratio](int32_t first, int32_t last) {
+        for (int32_t colour = first; colour < last; ++colour) {
+            PieceImagePair both = DrawPieceImages(colour, ratio, mblnShapes);
+            mPieces[static_cast<size_t>(colour)] = std::move(both.onBlack);
+            mPieces[static_cast<size_t>(colour + PIECE_COLOURS)] = std::move(both.onWhite);
+        }
+    };
+    // Large images take a while: at the larger zooms a second core draws half of them, each
+    // into images of its own.
+    constexpr int32_t kHalf = PIECE_COLOURS / 2;
+    if (ratio < 3) {
+        draw(0, PIECE_COLOURS);
+        return;
     }
+    std::thread helper(draw, 0, kHalf);
+    draw(kHalf, PIECE_COLOURS);
+    helper.join();
 }

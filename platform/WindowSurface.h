@@ -38,7 +38,7 @@ public:
     void setShapes(bool blnShapes);
 
     // Device pixels to a logical one, on the surface and the piece images alike. Another ratio
-    // makes them anew, the surface blank; the engine then paints the game area again.
+    // makes them anew, the surface undrawn: the engine must paint the game area again at once.
     qreal DevicePixelRatio() const { return mImage.devicePixelRatio(); }
     void setDevicePixelRatio(qreal devicePixelRatio);
 

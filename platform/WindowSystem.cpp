@@ -170,7 +170,7 @@ std::unique_ptr<QApplication> OpenWindowSystem(int& argc, char** argv) {
 }
 
 void CloseWindowSystem(std::unique_ptr<QApplication> application) {
-    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
         // No event loop runs any more, so the thread goes back to waiting on the display,
         // where stopping it is safe.
         QThread::msleep(50);

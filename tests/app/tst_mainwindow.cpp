@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QLockFile>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSettings>
@@ -728,13 +729,18 @@ private slots:
     }
 
     // With Remember Game on, the game after a move comes back at the next start however Orbet
-    // closed; turned off, the kept game goes at once.
+    // closed, even while the move still played its sound or after the store refused it once; a
+    // move taken back comes back made, so that a new start never draws its balls anew. Turned
+    // off, the kept game goes at once.
     void rememberedGameComesBack_data() {
-        QTest::addColumn<int>("close"); // the Exit entry, the close box, SIGTERM; or turned off
-        QTest::newRow("Exit") << 0;
-        QTest::newRow("close box") << 1;
-        QTest::newRow("SIGTERM") << 2;
-        QTest::newRow("turned off, then Exit") << 3;
+        QTest::addColumn<int>("close");
+        QTest::newRow("Exit") << int(ByExit);
+        QTest::newRow("close box") << int(ByCloseBox);
+        QTest::newRow("SIGTERM") << int(BySignal);
+        QTest::newRow("close box, during the move") << int(DuringTheMove);
+        QTest::newRow("store held by another game, then Exit") << int(AfterARefusal);
+        QTest::newRow("taken back, then Exit") << int(AfterUndo);
+        QTest::newRow("turned off, then Exit") << int(TurnedOff);
     }
     void rememberedGameComesBack() {
         QFETCH(int, close);
@@ -744,22 +750,43 @@ private slots:
         LayOut(h.probe().Board(), BoardWith({{1, "2........."}, {6, ".....5...."}}));
         h.probe().Board().BuildRoutes();
         h.Click(1, 1);
-        h.Click(4, 4); // a move: three new balls, the next colours anew
-        const GamePosition played = h.window->Game().Position();
-        if (close == 3) {
+        QTest::qWait(300);             // as a player takes a moment
+        std::optional<QLockFile> held; // as another game saving holds the store
+        if (close == AfterARefusal) {
+            held.emplace(h.settings.File() + QStringLiteral(".lock"));
+            QVERIFY(held->tryLock());
+        } else if (close == DuringTheMove) {
+            QTimer::singleShot(0, h.window.get(), [&h] { h.window->close(); });
+        }
+        h.Click(4, 4);                      // a move: three new balls, the next colours anew
+        std::optional<GamePosition> played; // none once the window has closed, during the move
+        if (close != DuringTheMove) {
+            played = h.window->Game().Position();
+        }
+        QTest::qWait(300); // drawn, and kept if it can be
+        held.reset();
+        if (close == AfterUndo) {
+            h.Action(QStringLiteral("&Undo"))->trigger();
+        } else if (close == TurnedOff) {
             h.Action(QStringLiteral("Re&member Game"))->trigger();
             QCOMPARE(IsolatedSettings::Read(Stored::Key::GameBoard), QVariant());
         }
-        if (close == 1) {
+        if (close == ByCloseBox) {
             h.window->close();
-        } else if (close == 2) {
+        } else if (close == BySignal) {
             std::raise(SIGTERM);
-        } else {
+        } else if (close != DuringTheMove) {
             h.Action(QStringLiteral("E&xit"))->trigger();
         }
         QTRY_COMPARE(unloaded.count(), 1);
         h.Restart();
-        QCOMPARE(h.window->Game().Position() == played, close != 3);
+        const GamePosition shown = h.window->Game().Position();
+        if (played) {
+            QCOMPARE(shown == *played, close != TurnedOff);
+        } else { // the ball stands where it moved
+            QCOMPARE(shown.cells[CellIndex(4, 4) - 1], 2);
+            QCOMPARE(shown.cells[CellIndex(1, 1) - 1], -1);
+        }
     }
 
     void exitAndCloseBoxUnload_data() {
@@ -979,6 +1006,7 @@ private:
         Confirmation,
         LastSound
     };
+    enum Close { ByExit, ByCloseBox, BySignal, DuringTheMove, AfterARefusal, AfterUndo, TurnedOff };
 };
 
 QTEST_MAIN(TestMainWindow)

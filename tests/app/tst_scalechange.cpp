@@ -1,3 +1,4 @@
+#include "app/Zoom.h"
 #include "board/AreaLayout.h"
 #include "support/GameProbe.h"
 #include "support/Pixels.h"
@@ -72,7 +73,7 @@ int FramePixels(frmMain& window, int32_t col, int32_t row) {
 
 // The zoom the Game menu shows, in percent, or 0 for none.
 int ZoomShown(WindowHarness& h) {
-    for (const int step : {100, 125, 150, 175, 200, 250, 300}) {
+    for (const int32_t step : Zoom::STEPS) {
         if (h.Action(QStringLiteral("%1%").arg(step))->isChecked()) {
             return step;
         }
@@ -81,7 +82,7 @@ int ZoomShown(WindowHarness& h) {
 }
 
 // A key of the zoom, as the player presses it, or Ctrl with the wheel over the game.
-void Zoom(WindowHarness& h, const QString& how) {
+void ZoomBy(WindowHarness& h, const QString& how) {
     if (how.startsWith(QLatin1String("wheel"))) {
         const int angle = how == QLatin1String("wheel up")     ? 120
                           : how == QLatin1String("wheel down") ? -120
@@ -297,13 +298,13 @@ private slots:
         h.window->Canvas()->setCursorCell(CellIndex(5, 7));
         const GameFacts facts = h.Facts();
         for (const QString& step : steps) {
-            Zoom(h, step);
+            ZoomBy(h, step);
         }
         QCOMPARE(ZoomShown(h), shown);
         QCOMPARE(h.window->Surface().DevicePixelRatio(), shown / 100.0);
         const bool moved = shown != 100 || steps.contains(QStringLiteral("Ctrl+0"));
-        QCOMPARE(IsolatedSettings::Read(Stored::Key::Zoom).toString(),
-                 moved ? QString::number(shown) : QString());
+        QTRY_COMPARE(IsolatedSettings::Read(Stored::Key::Zoom).toString(),
+                     moved ? QString::number(shown) : QString());
         QCOMPARE(h.Facts(), facts);
         QVERIFY(!NotShown(*h.window));
         h.Click(6, 3); // lands on the selected ball, shown where it is
@@ -321,7 +322,7 @@ private slots:
         QTRY_COMPARE(ZoomShown(h), 200);
         QTRY_VERIFY(h.window->frameGeometry().width() <= 1000);
         QVERIFY(!h.Action(QStringLiteral("300%"))->isEnabled());
-        QCOMPARE(IsolatedSettings::Read(Stored::Key::Zoom).toString(), QStringLiteral("300"));
+        QTRY_COMPARE(IsolatedSettings::Read(Stored::Key::Zoom).toString(), QStringLiteral("300"));
         SetScreens(1, 1, QSize(2000, 1600));
         QTRY_COMPARE(ZoomShown(h), 300);
     }
