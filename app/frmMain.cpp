@@ -79,7 +79,7 @@ frmMain::frmMain(const Services& services)
             &ScreenFollower::MatchDevicePixelRatio);
     connect(mCanvas, &GameArea::ZoomAsked, this, &frmMain::ZoomBy);
     // After the step has been drawn: the store's lock and a rewrite never hold up a press.
-    connect(mCanvas, &GameArea::Painted, this, &frmMain::KeepGameSoon, Qt::QueuedConnection);
+    connect(mCanvas, &GameArea::Painted, this, &frmMain::StoreWhenDrawn, Qt::QueuedConnection);
     WhenScreenMayChange(*this, [this] { FitZoom(); });
     WhenNativeWindowLost(*this, [this] { close(); });
     UseOwnTitleBarWhereQtDrawsOne(*this);
@@ -184,7 +184,7 @@ template <typename Step> void frmMain::Busy(Step step) {
         if (mKeepDue) {
             mKeepSoon = true;
             // Also where nothing is drawn, a minimised window's say.
-            QTimer::singleShot(250, this, &frmMain::KeepGameSoon);
+            QTimer::singleShot(250, this, &frmMain::StoreWhenDrawn);
         }
     }
     if (--mBusy == 0 && mCloseAsked) {
@@ -260,7 +260,8 @@ void frmMain::CloseBoxes() {
 }
 
 void frmMain::Form_Unload() {
-    KeepGame(); // not yet written, or not written when last tried
+    mKeepSoon = true; // what is not yet stored, or was refused when last tried
+    StoreWhenDrawn();
     TakeNoInput();
     mCanvas->setGame(nullptr);
     gclsGame.reset();
@@ -307,11 +308,14 @@ void frmMain::mnuGameRememberGame_Click() {
     }
 }
 
-void frmMain::KeepGameSoon() {
-    // Once a step, however often it is drawn: a store held by another game is not waited for
-    // again and again.
+void frmMain::StoreWhenDrawn() {
+    // The game once a step, however often it is drawn: a store held by another game is not
+    // waited for again and again.
     if (std::exchange(mKeepSoon, false)) {
         KeepGame();
+    }
+    if (const int32_t step = std::exchange(mZoomToStore, 0); step != 0) {
+        Stored::Write(Stored::Key::Zoom, QString::number(step));
     }
 }
 
@@ -323,13 +327,11 @@ void frmMain::KeepGame() {
 }
 
 void frmMain::mnuGameZoom_Click(int32_t step) {
-    // Stored once the new size is drawn, before anything else comes; a choice that cannot be
-    // stored holds for this session.
+    // Stored once the new size is drawn; a choice that cannot be stored holds for this session.
     mZoomChosen = step;
+    mZoomToStore = step;
     FitZoom();
-    QMetaObject::invokeMethod(
-        this, [step] { Stored::Write(Stored::Key::Zoom, QString::number(step)); },
-        Qt::QueuedConnection);
+    QTimer::singleShot(250, this, &frmMain::StoreWhenDrawn); // also where nothing is drawn
 }
 
 void frmMain::ZoomBy(int steps) {

@@ -63,9 +63,10 @@ private:
     void mnuHelpContents_Click();
     void mnuHelpAbout_Click();
     void gclsGame_GameOver();
-    // Writes the game in play for the next start, with Remember Game on, after a move or a new
-    // game: once the step has been drawn, and whatever is left at the close.
-    void KeepGameSoon();
+    // Stores what a step or a choice leaves to store, once it has been drawn, and what is left
+    // at the close: the game in play, with Remember Game on, after a move or a new game; and the
+    // zoom chosen.
+    void StoreWhenDrawn();
     void KeepGame();
     // Ctrl with +, = or - and the wheel: steps larger (positive) or smaller, as far as fits.
     void ZoomBy(int steps);
@@ -104,6 +105,7 @@ private:
     int32_t mZoomShown = 100;  // the chosen one, or the largest below it that fits
     bool mKeepDue = false;     // a move or a new game not yet kept for the next start
     bool mKeepSoon = false;    // to be tried once the step has been drawn
+    int32_t mZoomToStore = 0;  // a zoom chosen, in percent, to be stored once drawn
     int mBusy = 0;             // depth of game steps running, counting re-entered ones
     bool mCloseAsked = false;  // a close that arrived during a step, done when it ends
 };
