@@ -148,25 +148,35 @@ private slots:
     }
 
     // Asked to end by a signal once it runs, as a session that ends or a terminal asks, the game
-    // closes as its close box would and ends with status 0.
+    // closes as its close box would and ends with status 0; started to ignore it (as nohup
+    // starts it for SIGHUP), it goes on until SIGTERM comes.
     void endsWhenAskedBySignal_data() {
         QTest::addColumn<int>("signal");
-        QTest::newRow("SIGTERM") << SIGTERM;
-        QTest::newRow("SIGHUP") << SIGHUP;
-        QTest::newRow("SIGINT") << SIGINT;
+        QTest::addColumn<bool>("ignored");
+        QTest::newRow("SIGTERM") << SIGTERM << false;
+        QTest::newRow("SIGHUP") << SIGHUP << false;
+        QTest::newRow("SIGINT") << SIGINT << false;
+        QTest::newRow("SIGHUP, started to ignore it") << SIGHUP << true;
     }
     void endsWhenAskedBySignal() {
         QFETCH(int, signal);
+        QFETCH(bool, ignored);
         const QTemporaryDir home;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
         QProcess program;
         program.setProcessEnvironment(environment);
+        const auto before = std::signal(signal, ignored ? SIG_IGN : SIG_DFL); // for the child
         program.start(QStringLiteral(ORBET_PROGRAM), {});
+        std::signal(signal, before);
         QVERIFY(program.waitForStarted());
         QVERIFY(!program.waitForFinished(1500)); // the game has started
         ::kill(static_cast<pid_t>(program.processId()), signal);
+        if (ignored) {
+            QVERIFY(!program.waitForFinished(1000));
+            ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+        }
         const bool finished = program.waitForFinished(5000);
         if (!finished) {
             program.kill();

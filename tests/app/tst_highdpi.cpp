@@ -6,9 +6,11 @@
 
 #include "app/TitleBar.h"
 
+#include <QBackingStore>
 #include <QLabel>
 #include <QTest>
 #include <QtMath>
+#include <qpa/qplatformbackingstore.h>
 
 namespace {
 
@@ -185,11 +187,20 @@ private slots:
         }
         QVERIFY(frame >= 4 * 30 * drawn * 2); // at least two device pixels wide all round
 
-        // A press lands on the cell shown.
+        // A press lands on the cell shown, and the window shows anew what it changed there: the
+        // ball on white, in the window's own picture.
         LayOut(h.probe().Board(), BoardWith({{10, ".........3"}}));
         h.probe().Board().BuildRoutes();
         h.Click(10, 10);
         QVERIFY(h.probe().Board().Item(100)->Selected());
+        QCoreApplication::processEvents();
+        const QImage buffer = h.window->backingStore()->handle()->toImage();
+        const QRect ball = DeviceRect(QRectF(308, 308, 30, 30), drawn).adjusted(1, 1, -1, -1);
+        for (int y = ball.top(); y <= ball.bottom(); y += 3) {
+            for (int x = ball.left(); x <= ball.right(); x += 3) {
+                QCOMPARE(buffer.pixel(x, top + y), surface.pixel(x, y));
+            }
+        }
     }
 };
 

@@ -693,6 +693,10 @@ private slots:
         QTest::newRow("score negative") << on << QStringList{board, "456", "-10"} << false;
         QTest::newRow("score too large") << on << QStringList{board, "456", "2147483640"} << false;
         QTest::newRow("score spaced") << on << QStringList{board, "456", " 150"} << false;
+        QTest::newRow("score of 20 digits")
+            << on << QStringList{board, "456", "99999999999999999990"} << false;
+        QTest::newRow("score beyond 32 bits that wraps to 10")
+            << on << QStringList{board, "456", "4294967306"} << false;
         QTest::newRow("score empty") << on << QStringList{board, "456", ""} << false;
     }
     void keptGameStartsWhenPlayable() {
@@ -740,6 +744,7 @@ private slots:
         QTest::newRow("close box, during the move") << int(DuringTheMove);
         QTest::newRow("store held by another game, then Exit") << int(AfterARefusal);
         QTest::newRow("taken back, then Exit") << int(AfterUndo);
+        QTest::newRow("a new game, then Exit") << int(AfterNew);
         QTest::newRow("turned off, then Exit") << int(TurnedOff);
     }
     void rememberedGameComesBack() {
@@ -765,7 +770,10 @@ private slots:
         }
         QTest::qWait(300); // drawn, and kept if it can be
         held.reset();
-        if (close == AfterUndo) {
+        if (close == AfterNew) {
+            h.Action(QStringLiteral("&New"))->trigger();
+            played = h.window->Game().Position();
+        } else if (close == AfterUndo) {
             h.Action(QStringLiteral("&Undo"))->trigger();
         } else if (close == TurnedOff) {
             h.Action(QStringLiteral("Re&member Game"))->trigger();
@@ -1006,7 +1014,16 @@ private:
         Confirmation,
         LastSound
     };
-    enum Close { ByExit, ByCloseBox, BySignal, DuringTheMove, AfterARefusal, AfterUndo, TurnedOff };
+    enum Close {
+        ByExit,
+        ByCloseBox,
+        BySignal,
+        DuringTheMove,
+        AfterARefusal,
+        AfterUndo,
+        AfterNew,
+        TurnedOff
+    };
 };
 
 QTEST_MAIN(TestMainWindow)

@@ -141,6 +141,9 @@ private slots:
         QTest::newRow("moved from 1.25 to 1.75") << 1.25 << 1.75 << true << Told::All << 100;
         QTest::newRow("screen scaled 1 to 1.5, at 150%") << 1.0 << 1.5 << false << Told::All << 150;
         QTest::newRow("moved from 2 to 1.25, at 125%") << 2.0 << 1.25 << true << Told::All << 125;
+        QTest::newRow("screen scaled 1 to 1.25, at 200%")
+            << 1.0 << 1.25 << false << Told::All << 200;
+        QTest::newRow("screen scaled 1 to 2, at 150%") << 1.0 << 2.0 << false << Told::All << 150;
     }
 
     void remadeAtTheNewRatio() {
@@ -218,9 +221,11 @@ private slots:
             QTRY_COMPARE(h.window->size(), size + QSize(0, h.window->Canvas()->y() - menu));
             QVERIFY(qAbs(h.window->Canvas()->y() - menu) <= 16);
             QCOMPARE(h.window->Canvas()->findChild<QLabel*>()->pos(), label);
-        } else { // within a pixel of the same size, as the new scale rounds it
+        } else { // within a pixel of the same size, as the new scale rounds it, and all shown
             QTRY_VERIFY((h.window->size() - size).width() <= 1);
             QTRY_VERIFY((h.window->size() - size).height() <= 1);
+            QVERIFY(h.window->Canvas()->width() * to >= surface.width());
+            QVERIFY(h.window->Canvas()->height() * to >= surface.height());
         }
 
         // Shown one device pixel for one, with the keyboard cursor's frame at the new ratio.
@@ -318,6 +323,8 @@ private slots:
         WindowHarness h(false);
         h.Action(QStringLiteral("300%"))->trigger();
         QCOMPARE(ZoomShown(h), 300);
+        SetScreens(1, 1, QSize(1000, 690)); // room for 200%'s area, not for the menu bar too
+        QTRY_COMPARE(ZoomShown(h), 175);
         SetScreens(1, 1, QSize(1000, 800));
         QTRY_COMPARE(ZoomShown(h), 200);
         QTRY_VERIFY(h.window->frameGeometry().width() <= 1000);

@@ -29,7 +29,7 @@ bool FilledWith(const OffscreenSurface& surface, const QRect& rect, QRgb colour)
 }
 
 // Moves taken back: a plain one, or one that removes a run or whose new balls complete one.
-enum UndoStep { Plain, RunMove, RunArrives, SelectBall, RunBetween };
+enum UndoStep { Plain, RunMove, RunArrives, SelectBall, RunBetween, NewAfter };
 
 } // namespace
 
@@ -419,6 +419,7 @@ private slots:
         QTest::newRow("new balls complete a run") << int(RunArrives);
         QTest::newRow("plain, with a ball selected at undo") << int(SelectBall);
         QTest::newRow("plain, and a run's move undone before it is made again") << int(RunBetween);
+        QTest::newRow("plain, then a new game") << int(NewAfter);
     }
     void undoTakesTheLastMoveBack() {
         QFETCH(int, step);
@@ -448,6 +449,13 @@ private slots:
         const QString ball = from == 44 ? "cyan ball back at row 4" : "red ball back at row 8";
         QCOMPARE(GameNarration::Account(heard, before.next),
                  "move taken back. " + ball + ", column 5. next: red, blue, green.");
+        if (step == NewAfter) { // a new game draws its own chance, not the move's taken back
+            h.random.PushColours({5, 5, 5});
+            h.random.PushCells({1, 2, 3});
+            h.game->NewGame(h.surface);
+            QCOMPARE(h.game->Position().cells[0], 5);
+            return;
+        }
         if (step == RunBetween) { // the fractions of both moves taken back come again in order
             move(48);
             h.game->Undo();

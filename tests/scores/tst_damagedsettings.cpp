@@ -246,6 +246,8 @@ private slots:
         QTest::newRow("holding a file of another kind")
             << ".edit-AbC123" << QStringList{"stored.conf", "notes.txt"} << false;
         QTest::newRow("named otherwise") << ".edit-notes" << QStringList{"stored.conf"} << false;
+        QTest::newRow("a letter too long")
+            << ".edit-AbC1234" << QStringList{"stored.conf"} << false;
     }
     void leftScratchFoldersGo() {
         QFETCH(QString, folder);

@@ -139,6 +139,9 @@ private slots:
         QTest::newRow("between the game's sections")
             << QByteArray("[Options]\nSounds=on\n\n[Another]\na=1\n\n[Orbet%20Name]\n1=Ann\n")
             << QByteArray("[Options]\nSounds=off\n\n[Orbet%20Name]\n1=Ann\n\n[Another]\na=1\n\n");
+        QTest::newRow("named as the game's but in other letters")
+            << QByteArray("[options]\n; as it is\nSounds = maybe\n")
+            << sounds + "[options]\n; as it is\nSounds = maybe\n";
         QTest::newRow("the game's, spelled by hand")
             << QByteArray("[Orbet Name]\n1=Ann\n")
             << QByteArray("[Options]\nSounds=off\n\n[Orbet%20Name]\n1=Ann\n");
