@@ -224,8 +224,8 @@ private slots:
         } else { // within a pixel of the same size, as the new scale rounds it, and all shown
             QTRY_VERIFY((h.window->size() - size).width() <= 1);
             QTRY_VERIFY((h.window->size() - size).height() <= 1);
-            QVERIFY(h.window->Canvas()->width() * to >= surface.width());
-            QVERIFY(h.window->Canvas()->height() * to >= surface.height());
+            QTRY_VERIFY(h.window->Canvas()->width() * to >= surface.width());
+            QTRY_VERIFY(h.window->Canvas()->height() * to >= surface.height());
         }
 
         // Shown one device pixel for one, with the keyboard cursor's frame at the new ratio.
