@@ -1,6 +1,5 @@
-#include "GameFixtures.h"
+#include "WindowTurn.h"
 #include "support/ScreenReader.h"
-#include "support/WindowHarness.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -32,10 +31,7 @@ void MeasureTurn(benchmark::State& state, By by) {
     const QPointF target(2 * 34 + 17, 4 * 34 + 17);
     for (auto _ : state) {
         state.PauseTiming();
-        LayOut(h.probe().Board(), NoRun());
-        h.probe().Board().BuildRoutes();
-        h.probe().NextColours() = {6, 6, 6};
-        h.Click(10, 10);
+        TakeUpForATurn(h);
         area->setCursorCell(by == By::Mouse ? std::nullopt : std::optional(CellIndex(3, 5)));
         state.ResumeTiming();
         if (by == By::Mouse) {

@@ -1,6 +1,5 @@
-#include "GameFixtures.h"
+#include "WindowTurn.h"
 #include "support/Screens.h"
-#include "support/WindowHarness.h"
 
 #include <QElapsedTimer>
 #include <QMouseEvent>
@@ -52,10 +51,7 @@ void MeasureTurn(benchmark::State& state, const QString& zoom) {
     const QPointF target = QPointF(2 * 34 + 17, 4 * 34 + 17) * area->Zoom();
     for (auto _ : state) {
         state.PauseTiming();
-        LayOut(h.probe().Board(), NoRun());
-        h.probe().Board().BuildRoutes();
-        h.probe().NextColours() = {6, 6, 6};
-        h.Click(10, 10);
+        TakeUpForATurn(h);
         QCoreApplication::sendPostedEvents();
         state.ResumeTiming();
         QMouseEvent press(QEvent::MouseButtonPress, target, area->mapToGlobal(target),
