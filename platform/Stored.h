@@ -13,11 +13,14 @@ class SettingsEdit;
 namespace Stored {
 
 enum class Key {
-    Sounds,       // switches
+    // switches
+    Sounds,
     Shapes,
     RememberGame,
-    Zoom,         // a percentage
-    GameBoard,    // the game kept for the next start, in the form of KeptGame.h
+    // a percentage
+    Zoom,
+    // the game kept for the next start, in the form of KeptGame.h
+    GameBoard,
     GameNext,
     GameScore,
 };
