@@ -656,12 +656,7 @@ private slots:
         h.Click(4, 4);
         QVERIFY(undo->isEnabled());
         h.sound.played.clear();
-        if (byKey) {
-            QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::SynchronousDelivery>(
-                h.window->windowHandle(), QEvent::KeyPress, Qt::Key_Z, Qt::ControlModifier);
-        } else {
-            undo->trigger();
-        }
+        byKey ? h.Shortcut(Qt::Key_Z, Qt::ControlModifier) : undo->trigger();
         QCOMPARE(h.window->Game().Position(), before);
         QVERIFY(!undo->isEnabled());
         QCOMPARE(h.sound.played, QStringList());
@@ -689,9 +684,7 @@ private slots:
         QTest::newRow("full board") << on << QStringList{QString(100, '3'), "456", "150"} << false;
         QTest::newRow("next colour 7") << on << QStringList{board, "457", "150"} << false;
         QTest::newRow("two next colours") << on << QStringList{board, "45", "150"} << false;
-        QTest::newRow("score not in tens") << on << QStringList{board, "456", "155"} << false;
         QTest::newRow("score negative") << on << QStringList{board, "456", "-10"} << false;
-        QTest::newRow("score too large") << on << QStringList{board, "456", "2147483640"} << false;
         QTest::newRow("score spaced") << on << QStringList{board, "456", " 150"} << false;
         QTest::newRow("score of 20 digits")
             << on << QStringList{board, "456", "99999999999999999990"} << false;
@@ -715,9 +708,7 @@ private slots:
         const QByteArray file = h.settings.Bytes();
         h.random.PushColours({1, 1, 1}); // a new game's first balls go to cells 1, 2 and 3
         h.random.PushCells({1, 2, 3});
-        h.window.reset();
-        h.window =
-            std::make_unique<frmMain>(frmMain::Services{{h.statistics, h.random, h.sound}, h.help});
+        h.Restart();
         const GamePosition shown = h.window->Game().Position();
         const NextColourArray keptNext{4, 5, 6};
         QCOMPARE(shown.cells[97] == 0 && shown.next == keptNext, resumed);
@@ -944,12 +935,7 @@ private slots:
             h.Action(box == About ? QStringLiteral("&About") : QStringLiteral("&High Scores"))
                 ->trigger();
         } else if (box == HighScoresByKey) {
-            for (const auto type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-                QWindowSystemInterface::handleKeyEvent<
-                    QWindowSystemInterface::AsynchronousDelivery>(window->windowHandle(), type,
-                                                                  Qt::Key_F4, Qt::NoModifier);
-            }
-            QWindowSystemInterface::flushWindowSystemEvents();
+            h.Shortcut(Qt::Key_F4);
         } else {
             FinishGame(h, box == GameOver ? 0 : 500,
                        [&] { box == LastSound ? QTimer::singleShot(0, window, close) : void(); });

@@ -97,10 +97,7 @@ void ZoomBy(WindowHarness& h, const QString& how) {
                         : how == QLatin1String("Ctrl+=") ? Qt::Key_Equal
                         : how == QLatin1String("Ctrl+-") ? Qt::Key_Minus
                                                          : Qt::Key_0;
-    for (const auto type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-        QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::SynchronousDelivery>(
-            h.window->windowHandle(), type, key, Qt::ControlModifier);
-    }
+    h.Shortcut(key, Qt::ControlModifier);
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QTest>
 #include <QTimer>
+#include <qpa/qwindowsysteminterface.h>
 
 #include <functional>
 #include <memory>
@@ -68,6 +69,17 @@ struct WindowHarness {
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool repeated = false) {
         QKeyEvent press(QEvent::KeyPress, key, modifiers, QString(), repeated);
         QApplication::sendEvent(window->Canvas(), &press);
+    }
+
+    // A key pressed and let go on the window as the window system delivers it, so that the
+    // menus' shortcuts see it too.
+    void Shortcut(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const {
+        QWindow* handle = window->windowHandle();
+        for (const auto type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
+                handle, type, key, modifiers);
+        }
+        QWindowSystemInterface::flushWindowSystemEvents();
     }
 
     // Runs an action once the next modal window is up, from inside its event loop. A modal
