@@ -309,6 +309,11 @@ void frmMain::mnuGameRememberGame_Click() {
 }
 
 void frmMain::StoreWhenDrawn() {
+    // A sound lets the paint and the timer through in the middle of the next step, whose
+    // position is not yet one to keep: its own end asks again.
+    if (mBusy > 0) {
+        return;
+    }
     // The game once a step, however often it is drawn: a store held by another game is not
     // waited for again and again.
     if (std::exchange(mKeepSoon, false)) {

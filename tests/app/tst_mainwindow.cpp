@@ -733,6 +733,7 @@ private slots:
         QTest::newRow("close box") << int(ByCloseBox);
         QTest::newRow("SIGTERM") << int(BySignal);
         QTest::newRow("close box, during the move") << int(DuringTheMove);
+        QTest::newRow("a second move before the first is kept") << int(AtOnce);
         QTest::newRow("store held by another game, then Exit") << int(AfterARefusal);
         QTest::newRow("taken back, then Exit") << int(AfterUndo);
         QTest::newRow("a new game, then Exit") << int(AfterNew);
@@ -754,7 +755,12 @@ private slots:
         } else if (close == DuringTheMove) {
             QTimer::singleShot(0, h.window.get(), [&h] { h.window->close(); });
         }
-        h.Click(4, 4);                      // a move: three new balls, the next colours anew
+        h.Click(4, 4);         // a move: three new balls, the next colours anew
+        if (close == AtOnce) { // while the first still waits to be kept
+            h.Click(4, 4);
+            h.Click(7, 2);
+            QCOMPARE(h.window->Game().CellColour(CellIndex(7, 2)), 2);
+        }
         std::optional<GamePosition> played; // none once the window has closed, during the move
         if (close != DuringTheMove) {
             played = h.window->Game().Position();
@@ -1005,6 +1011,7 @@ private:
         ByCloseBox,
         BySignal,
         DuringTheMove,
+        AtOnce,
         AfterARefusal,
         AfterUndo,
         AfterNew,
