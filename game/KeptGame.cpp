@@ -5,6 +5,7 @@
 #include "platform/Stored.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 
 namespace KeptGame {
@@ -13,9 +14,11 @@ namespace {
 
 constexpr QChar kEmpty = QLatin1Char('-');
 
-const Stored::Item kBoard = Stored::Of(Stored::Key::GameBoard);
-const Stored::Item kNext = Stored::Of(Stored::Key::GameNext);
-const Stored::Item kScore = Stored::Of(Stored::Key::GameScore);
+// The board, the next colours and the score, in that order.
+std::array<Stored::Item, 3> Items() {
+    return {Stored::Of(Stored::Key::GameBoard), Stored::Of(Stored::Key::GameNext),
+            Stored::Of(Stored::Key::GameScore)};
+}
 
 // A digit as its number, or nothing for any other character.
 std::optional<int32_t> Digit(QChar c) {
@@ -69,25 +72,27 @@ std::optional<GamePosition> FromText(const Text& text) {
 }
 
 std::optional<GamePosition> Read() {
+    const auto [board, next, score] = Items();
     Text text;
     Stored::ReadTogether([&](const Stored::Get& get) {
-        text = {get(kBoard), get(kNext), get(kScore)};
+        text = {get(board), get(next), get(score)};
     });
     return FromText(text);
 }
 
 bool Write(const GamePosition& position) {
     const Text text = ToText(position);
+    const auto [board, next, score] = Items();
     return Stored::Edit([&](SettingsEdit& settings) {
-        settings.Save(kBoard.section, kBoard.key, text.board);
-        settings.Save(kNext.section, kNext.key, text.next);
-        settings.Save(kScore.section, kScore.key, text.score);
+        settings.Save(board.section, board.key, text.board);
+        settings.Save(next.section, next.key, text.next);
+        settings.Save(score.section, score.key, text.score);
     });
 }
 
 bool Forget() {
     return Stored::Edit([](SettingsEdit& settings) {
-        for (const Stored::Item& item : {kBoard, kNext, kScore}) {
+        for (const Stored::Item& item : Items()) {
             settings.Remove(item.section, item.key);
         }
     });

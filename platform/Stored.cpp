@@ -7,15 +7,16 @@ namespace Stored {
 
 namespace {
 
-const QString kOptions = QStringLiteral("Options");
-const QString kGame = QStringLiteral("Orbet Game");
-const QString kName = QStringLiteral("Orbet Name");
-const QString kScore = QStringLiteral("Orbet Score");
-const QStringList kSections{kOptions, kName, kScore, kGame};
-const QString kTrue = QStringLiteral("True");
-const QString kFalse = QStringLiteral("False");
-const QString kOn = QStringLiteral("on");
-const QString kOff = QStringLiteral("off");
+// Constants, so that an item is whole even when asked for while the program is still being
+// set up.
+constexpr QLatin1String kOptions("Options");
+constexpr QLatin1String kGame("Orbet Game");
+constexpr QLatin1String kName("Orbet Name");
+constexpr QLatin1String kScore("Orbet Score");
+constexpr QLatin1String kTrue("True");
+constexpr QLatin1String kFalse("False");
+constexpr QLatin1String kOn("on");
+constexpr QLatin1String kOff("off");
 
 } // namespace
 
@@ -69,7 +70,7 @@ void ReadTogether(const std::function<void(const Get&)>& read) {
 }
 
 bool Edit(const std::function<void(SettingsEdit&)>& edit) {
-    return EditSettings(App::SettingsApplication(), kSections, edit);
+    return EditSettings(App::SettingsApplication(), {kOptions, kName, kScore, kGame}, edit);
 }
 
 bool Write(const Item& item, const QString& value) {
