@@ -24,17 +24,6 @@ namespace {
 constexpr QRgb kCursorColour = qRgb(255, 255, 0);
 constexpr int32_t kCursorWidth = 2; // logical pixels, in the gap around the cell
 
-// The first device pixel at or after a logical coordinate, as the surface's own fills place it
-// at any scale factor.
-int DeviceEdge(int32_t logical, qreal ratio) {
-    return static_cast<int>(std::ceil(logical * ratio - 0.5));
-}
-
-QRect DeviceRect(const RECT& rect, qreal ratio) {
-    return QRect(QPoint(DeviceEdge(rect.left, ratio), DeviceEdge(rect.top, ratio)),
-                 QPoint(DeviceEdge(rect.right, ratio) - 1, DeviceEdge(rect.bottom, ratio) - 1));
-}
-
 // What the frame goes round for each part: the cell under the cursor, or a box on the panel.
 RECT Framed(GameArea::Part part, int32_t cursor) {
     return part == GameArea::Part::Board ? CellRect(cursor) : PartBox(part);
@@ -165,10 +154,10 @@ void GameArea::paintEvent(QPaintEvent* event) {
     // A frame just outside what it marks (in the gap around a cell), so all of it stays in view.
     const qreal drawn = mSurface != nullptr ? mSurface->devicePixelRatio() : ratio;
     const RECT framed = Framed(mPart, mCursor);
-    const QRect inner = DeviceRect(framed, drawn);
-    const QRect outer = DeviceRect(RECT{framed.left - kCursorWidth, framed.top - kCursorWidth,
-                                        framed.right + kCursorWidth, framed.bottom + kCursorWidth},
-                                   drawn);
+    const QRect inner = Zoomed(framed, drawn);
+    const QRect outer = Zoomed(RECT{framed.left - kCursorWidth, framed.top - kCursorWidth,
+                                    framed.right + kCursorWidth, framed.bottom + kCursorWidth},
+                               drawn);
     for (const QRect& side : QRegion(outer).subtracted(QRegion(inner))) {
         painter.fillRect(side, QColor(kCursorColour));
     }

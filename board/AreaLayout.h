@@ -85,9 +85,12 @@ inline QSize AreaSize(qreal zoom, qreal ratio) {
                  cover(qRound(CLIENT_HEIGHT * zoom * ratio) + 1));
 }
 
-// A rectangle of the area in logical pixels of the area zoomed, each edge on the nearest pixel.
-inline QRect Zoomed(const RECT& rect, qreal zoom) {
-    const auto at = [zoom](int32_t edge) { return qRound(edge * zoom); };
+// A rectangle of the area at a ratio: a zoom, or a zoom times the screen's ratio for device
+// pixels. Each edge goes to the first pixel at or after it, as the surface's own fills place it.
+inline QRect Zoomed(const RECT& rect, qreal ratio) {
+    const auto at = [ratio](int32_t edge) {
+        return static_cast<int>(std::ceil(edge * ratio - 0.5));
+    };
     return QRect(QPoint(at(rect.left), at(rect.top)),
                  QPoint(at(rect.right) - 1, at(rect.bottom) - 1));
 }

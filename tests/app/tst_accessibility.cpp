@@ -489,8 +489,8 @@ private slots:
                                            << "row 10, column 10, empty" << QRect(462, 462, 45, 45);
         QTest::newRow("gap after it at 150%")
             << QStringLiteral("150%") << QPoint(508, 460) << -1 << "" << QRect();
-        QTest::newRow("first cell at 125%") << QStringLiteral("125%") << QPoint(3, 3) << 0
-                                            << "row 1, column 1, empty" << QRect(3, 3, 37, 37);
+        QTest::newRow("first cell at 125%") << QStringLiteral("125%") << QPoint(2, 2) << 0
+                                            << "row 1, column 1, empty" << QRect(2, 2, 38, 38);
     }
     void cellsAreFoundByPlaceAndNumber() {
         QFETCH(QString, zoom);
