@@ -2,7 +2,6 @@
 
 #include "app/GameArea.h"
 #include "board/AreaLayout.h"
-#include "platform/ScreenWatch.h"
 #include "platform/WindowSurface.h"
 
 #include <QEvent>
@@ -45,7 +44,6 @@ ScreenFollower::ScreenFollower(QMainWindow& window, GameArea& area, WindowSurfac
     : QObject(&window), mWindow(window), mArea(area), mSurface(surface),
       mRedraw(std::move(redraw)) {
     window.installEventFilter(this); // a title bar of the window's own moves the menu bar down
-    WhenScreenMayChange(window, [this] { Follow(); });
     FitMenuBar();
 }
 

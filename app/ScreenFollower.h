@@ -21,7 +21,8 @@ public:
 
     // Makes the surface anew at the window's ratio times the zoom, where it is at another.
     void MatchDevicePixelRatio();
-    // The window as it should be on its screen now, or at the area's zoom once it has changed.
+    // The window as it should be on its screen now, or at the area's zoom once it has changed:
+    // to be called whenever the screen may have changed.
     void Follow();
 
 protected:

@@ -80,7 +80,11 @@ frmMain::frmMain(const Services& services)
     connect(mCanvas, &GameArea::ZoomAsked, this, &frmMain::ZoomBy);
     // After the step has been drawn: the store's lock and a rewrite never hold up a press.
     connect(mCanvas, &GameArea::Painted, this, &frmMain::StoreWhenDrawn, Qt::QueuedConnection);
-    WhenScreenMayChange(*this, [this] { FitZoom(); });
+    // The zoom first, as the new screen leaves room for it, then the rest at that zoom.
+    WhenScreenMayChange(*this, [this] {
+        FitZoom();
+        mFollower->Follow();
+    });
     WhenNativeWindowLost(*this, [this] { close(); });
     UseOwnTitleBarWhereQtDrawsOne(*this);
     Form_Load();
