@@ -116,7 +116,7 @@ void GameArea::setFrameShown(bool shown) {
 
 void GameArea::paintEvent(QPaintEvent* event) {
     const qreal ratio = devicePixelRatioF();
-    if (mSurface != nullptr && !qFuzzyCompare(mSurface->devicePixelRatio(), ratio * mZoom)) {
+    if (mSurface != nullptr && !qFuzzyCompare(mSurface->devicePixelRatio(), PictureRatio())) {
         emit DevicePixelRatioChanged();
     }
     // Device pixels one for one: at a fractional scale a scaled copy would drop or double some

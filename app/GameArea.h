@@ -48,6 +48,8 @@ public:
     // a surface drawn at the zoom times the window's device pixel ratio.
     void setZoom(qreal zoom);
     qreal Zoom() const { return mZoom; }
+    // What its picture is drawn at: the screen's device pixel ratio times the zoom.
+    qreal PictureRatio() const { return devicePixelRatioF() * mZoom; }
     // The area's size for its zoom, after the window's device pixel ratio has changed.
     void FitToScreen();
     // A cell, 1 to 100: the cursor moves there and its frame shows. Nothing: the frame hides

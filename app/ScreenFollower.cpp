@@ -48,7 +48,7 @@ ScreenFollower::ScreenFollower(QMainWindow& window, GameArea& area, WindowSurfac
 }
 
 void ScreenFollower::MatchDevicePixelRatio() {
-    const qreal ratio = mWindow.devicePixelRatioF() * mArea.Zoom();
+    const qreal ratio = mArea.PictureRatio();
     if (!qFuzzyCompare(mSurface.DevicePixelRatio(), ratio)) {
         mSurface.setDevicePixelRatio(ratio);
         mRedraw();

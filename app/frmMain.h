@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board/AreaLayout.h"
+#include "app/Zoom.h"
 #include "game/clsGame.h"
 
 #include <QMainWindow>
@@ -100,12 +100,12 @@ private:
     QAction* mnuHelpContents = nullptr;
     QAction* mnuHelpAbout = nullptr;
     QPointer<frmAbout> mfrmAbout;
-    ScreenFollower* mFollower;
-    int32_t mZoomChosen = 100; // in percent: the player's choice
-    int32_t mZoomShown = 100;  // the chosen one, or the largest below it that fits
-    bool mKeepDue = false;     // a move or a new game not yet kept for the next start
-    bool mKeepSoon = false;    // to be tried once the step has been drawn
-    int32_t mZoomToStore = 0;  // a zoom chosen, in percent, to be stored once drawn
-    int mBusy = 0;             // depth of game steps running, counting re-entered ones
-    bool mCloseAsked = false;  // a close that arrived during a step, done when it ends
+    ScreenFollower* mFollower = nullptr;
+    int32_t mZoomChosen = Zoom::NONE; // in percent: the player's choice
+    int32_t mZoomShown = Zoom::NONE;  // the chosen one, or the largest below it that fits
+    bool mKeepDue = false;            // a move or a new game not yet kept for the next start
+    bool mKeepSoon = false;           // to be tried once the step has been drawn
+    int32_t mZoomToStore = 0;         // a zoom chosen, in percent, to be stored once drawn
+    int mBusy = 0;                    // depth of game steps running, counting re-entered ones
+    bool mCloseAsked = false;         // a close that arrived during a step, done when it ends
 };

@@ -17,13 +17,14 @@
 // Drawing, hit testing, the window's size and what screen readers are told all read it here.
 
 // 6945 × 5085 twips.
+constexpr int32_t CLIENT_TWIPS_DOWN = 5085;
 constexpr int32_t CLIENT_WIDTH = Twips(6945);
-constexpr int32_t CLIENT_HEIGHT = Twips(5085);
+constexpr int32_t CLIENT_HEIGHT = Twips(CLIENT_TWIPS_DOWN);
 // The window's own unit is 15.258605 twips across and 15.352937 down. The window reports its
 // height in it, and places its labels in it.
 constexpr float TWIPS_PER_UNIT_ACROSS = 15.258605f;
 constexpr float TWIPS_PER_UNIT_DOWN = 15.352937f;
-constexpr float CLIENT_SCALE_HEIGHT = 5085.0f / TWIPS_PER_UNIT_DOWN;
+constexpr float CLIENT_SCALE_HEIGHT = CLIENT_TWIPS_DOWN / TWIPS_PER_UNIT_DOWN;
 constexpr SurfaceShape CLIENT_SURFACE{CLIENT_WIDTH, CLIENT_HEIGHT, CLIENT_SCALE_HEIGHT};
 
 // The side panel right of the board and, on it, the preview of the next colours.
