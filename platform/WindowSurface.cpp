@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 
+#include <system_error>
 #include <thread>
 
 namespace {
@@ -72,7 +73,14 @@ void WindowSurface::MakePieceImages() {
         draw(0, PIECE_COLOURS);
         return;
     }
-    std::thread helper(draw, 0, kHalf);
+    std::thread helper;
+    try {
+        helper = std::thread(draw, 0, kHalf);
+    } catch (const std::system_error&) { // no thread to be had: all on this one
+        draw(0, kHalf);
+    }
     draw(kHalf, PIECE_COLOURS);
-    helper.join();
+    if (helper.joinable()) {
+        helper.join();
+    }
 }
