@@ -4,7 +4,7 @@
 #include "app/GameArea.h"
 #include "app/ScreenFollower.h"
 #include "app/TitleBar.h"
-#include "app/Zoom.h"
+#include "app/ZoomChoice.h"
 #include "app/clsHelp.h"
 #include "app/frmAbout.h"
 #include "board/AreaLayout.h"
@@ -29,7 +29,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
-#include <QScreen>
 #include <QTimer>
 
 #include <optional>
@@ -77,12 +76,12 @@ frmMain::frmMain(const Services& services)
     });
     connect(mCanvas, &GameArea::DevicePixelRatioChanged, mFollower,
             &ScreenFollower::MatchDevicePixelRatio);
-    connect(mCanvas, &GameArea::ZoomAsked, this, &frmMain::ZoomBy);
+    mZoom = new ZoomChoice(*this, *mCanvas, *mFollower, *mZoomSteps);
     // After the step has been drawn: the store's lock and a rewrite never hold up a press.
     connect(mCanvas, &GameArea::Painted, this, &frmMain::StoreWhenDrawn, Qt::QueuedConnection);
     // The zoom first, as the new screen leaves room for it, then the rest at that zoom.
     WhenScreenMayChange(*this, [this] {
-        FitZoom();
+        mZoom->Fit();
         mFollower->Follow();
     });
     WhenNativeWindowLost(*this, [this] { close(); });
@@ -132,26 +131,14 @@ void frmMain::CreateMenus() {
     mnuGameRememberGame =
         mnuGame->addAction(tr("Re&member Game"), this, &frmMain::mnuGameRememberGame_Click);
     mnuGameRememberGame->setCheckable(true);
-    mnuGameZoom = mnuGame->addMenu(tr("&Zoom"));
+    QMenu* mnuGameZoom = mnuGame->addMenu(tr("&Zoom"));
     mZoomSteps = new QActionGroup(this);
     for (const int32_t step : Zoom::STEPS) {
         QAction* entry = mnuGameZoom->addAction(tr("%1%").arg(step));
         entry->setCheckable(true);
         entry->setData(step);
         mZoomSteps->addAction(entry);
-        connect(entry, &QAction::triggered, this, [this, step] { mnuGameZoom_Click(step); });
     }
-    // The keys of browsers and viewers, without entries of their own.
-    const auto keys = [this](const QList<QKeySequence>& sequences, auto zoom) {
-        auto* keyed = new QAction(this);
-        keyed->setShortcuts(sequences);
-        addAction(keyed);
-        connect(keyed, &QAction::triggered, this, zoom);
-    };
-    keys({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
-         [this] { ZoomBy(1); });
-    keys({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { ZoomBy(-1); });
-    keys({QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { mnuGameZoom_Click(Zoom::NONE); });
     mnuGame->addSeparator();
     mnuGameExit = mnuGame->addAction(tr("E&xit"), this, &frmMain::mnuGameExit_Click);
 
@@ -211,8 +198,7 @@ void frmMain::Form_Load() {
     mnuGameSound->setChecked(gclsGame->Sounds());
     mnuGameShapes->setChecked(gclsGame->Shapes());
     mCanvas->PlaceLabels();
-    mZoomChosen = Zoom::FromStored(Stored::Read(Stored::Key::Zoom));
-    FitZoom();
+    mZoom->Fit();
 }
 
 void frmMain::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float X, float Y) {
@@ -266,6 +252,7 @@ void frmMain::CloseBoxes() {
 void frmMain::Form_Unload() {
     mKeepSoon = true; // what is not yet stored, or was refused when last tried
     StoreWhenDrawn();
+    mZoom->Store();
     TakeNoInput();
     mCanvas->setGame(nullptr);
     gclsGame.reset();
@@ -323,9 +310,6 @@ void frmMain::StoreWhenDrawn() {
     if (std::exchange(mKeepSoon, false)) {
         KeepGame();
     }
-    if (const int32_t step = std::exchange(mZoomToStore, 0); step != 0) {
-        Stored::Write(Stored::Key::Zoom, QString::number(step));
-    }
 }
 
 void frmMain::KeepGame() {
@@ -333,68 +317,6 @@ void frmMain::KeepGame() {
         KeptGame::Write(gclsGame->Position())) {
         mKeepDue = false;
     }
-}
-
-void frmMain::mnuGameZoom_Click(int32_t step) {
-    // Stored once the new size is drawn; a choice that cannot be stored holds for this session.
-    mZoomChosen = step;
-    mZoomToStore = step;
-    FitZoom();
-    QTimer::singleShot(250, this, &frmMain::StoreWhenDrawn); // also where nothing is drawn
-}
-
-void frmMain::ZoomBy(int steps) {
-    int32_t target = mZoomShown;
-    for (int step = 0; step < std::abs(steps); ++step) {
-        const int32_t next = steps > 0 ? Zoom::Larger(target) : Zoom::Smaller(target);
-        if (!ZoomFits(next)) {
-            break;
-        }
-        target = next;
-    }
-    if (target != mZoomShown) {
-        mnuGameZoom_Click(target);
-    }
-}
-
-void frmMain::moveEvent(QMoveEvent* event) {
-    QMainWindow::moveEvent(event);
-    FitZoom();
-}
-
-void frmMain::FitZoom() {
-    if (gclsGame == nullptr || !isEnabled()) {
-        return; // closing, or closed: the steps stay as they are, disabled
-    }
-    int32_t shown = Zoom::NONE;
-    for (QAction* entry : mZoomSteps->actions()) {
-        const int32_t step = entry->data().toInt();
-        const bool fits = ZoomFits(step);
-        entry->setEnabled(fits);
-        if (fits && step <= mZoomChosen) {
-            shown = step;
-        }
-    }
-    for (QAction* entry : mZoomSteps->actions()) {
-        entry->setChecked(entry->data().toInt() == shown);
-    }
-    mZoomShown = shown;
-    if (!qFuzzyCompare(mCanvas->Zoom(), Zoom::Factor(shown))) {
-        mCanvas->setZoom(Zoom::Factor(shown));
-        mFollower->Follow();
-    }
-}
-
-// The window fits the room its screen leaves for windows, with its frame, at that zoom.
-bool frmMain::ZoomFits(int32_t step) const {
-    const QScreen* on = screen();
-    if (step == Zoom::NONE || on == nullptr) {
-        return step == Zoom::NONE;
-    }
-    const QSize around = frameGeometry().size() - mCanvas->size(); // the bars and the frame
-    const QSize needed = around + AreaSize(Zoom::Factor(step), devicePixelRatioF());
-    const QSize room = on->availableGeometry().size();
-    return needed.width() <= room.width() && needed.height() <= room.height();
 }
 
 void frmMain::mnuGameExit_Click() {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/Zoom.h"
 #include "game/clsGame.h"
 
 #include <QMainWindow>
@@ -13,8 +12,8 @@ class GameArea;
 class QAction;
 class QActionGroup;
 class QLabel;
-class QMenu;
 class ScreenFollower;
+class ZoomChoice;
 class clsHelp;
 class frmAbout;
 class WindowSurface;
@@ -43,8 +42,6 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // Where the window system's frame arrives late (X11), the zoom fits it too.
-    void moveEvent(QMoveEvent* event) override;
 
 private:
     class MainSurface;
@@ -58,22 +55,14 @@ private:
     void mnuGameSound_Click();
     void mnuGameShapes_Click();
     void mnuGameRememberGame_Click();
-    void mnuGameZoom_Click(int32_t step); // a step of the Zoom menu, in percent
     void mnuGameExit_Click();
     void mnuHelpContents_Click();
     void mnuHelpAbout_Click();
     void gclsGame_GameOver();
-    // Stores what a step or a choice leaves to store, once it has been drawn, and what is left
-    // at the close: the game in play, with Remember Game on, after a move or a new game; and the
-    // zoom chosen.
+    // Keeps the game in play for the next start, with Remember Game on, after a move or a new
+    // game: once the step has been drawn, and what is left at the close.
     void StoreWhenDrawn();
     void KeepGame();
-    // Ctrl with +, = or - and the wheel: steps larger (positive) or smaller, as far as fits.
-    void ZoomBy(int steps);
-    // Shows the chosen zoom, or the largest smaller one that fits the screen; only those steps
-    // can be chosen.
-    void FitZoom();
-    bool ZoomFits(int32_t step) const;
 
     void TakeNoInput();
     void CloseBoxes(); // those open over the window, as if each were cancelled
@@ -94,18 +83,15 @@ private:
     QAction* mnuGameSound = nullptr;
     QAction* mnuGameShapes = nullptr;
     QAction* mnuGameRememberGame = nullptr;
-    QMenu* mnuGameZoom = nullptr;
     QActionGroup* mZoomSteps = nullptr;
     QAction* mnuGameExit = nullptr;
     QAction* mnuHelpContents = nullptr;
     QAction* mnuHelpAbout = nullptr;
     QPointer<frmAbout> mfrmAbout;
     ScreenFollower* mFollower = nullptr;
-    int32_t mZoomChosen = Zoom::NONE; // in percent: the player's choice
-    int32_t mZoomShown = Zoom::NONE;  // the chosen one, or the largest below it that fits
-    bool mKeepDue = false;            // a move or a new game not yet kept for the next start
-    bool mKeepSoon = false;           // to be tried once the step has been drawn
-    int32_t mZoomToStore = 0;         // a zoom chosen, in percent, to be stored once drawn
-    int mBusy = 0;                    // depth of game steps running, counting re-entered ones
-    bool mCloseAsked = false;         // a close that arrived during a step, done when it ends
+    ZoomChoice* mZoom = nullptr;
+    bool mKeepDue = false;    // a move or a new game not yet kept for the next start
+    bool mKeepSoon = false;   // to be tried once the step has been drawn
+    int mBusy = 0;            // depth of game steps running, counting re-entered ones
+    bool mCloseAsked = false; // a close that arrived during a step, done when it ends
 };
