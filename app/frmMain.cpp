@@ -184,6 +184,13 @@ template <typename Step> void frmMain::Busy(Step step) {
     }
 }
 
+// A box open over the window: busy, but with no step of the game in the middle of its work.
+template <typename Box> void frmMain::InBox(Box box) {
+    ++mBoxes;
+    Busy(box);
+    --mBoxes;
+}
+
 void frmMain::Form_Load() {
     gclsGame = std::make_unique<clsGame>(mServices);
     mCanvas->setGame(gclsGame.get());
@@ -268,7 +275,7 @@ void frmMain::mnuGameUndo_Click() {
 }
 
 void frmMain::mnuGameHighScores_Click() {
-    Busy([this] {
+    InBox([this] {
         frmStatistics window(mServices.statistics, this);
         window.exec();
     });
@@ -300,11 +307,6 @@ void frmMain::mnuGameRememberGame_Click() {
 }
 
 void frmMain::StoreWhenDrawn() {
-    // A sound lets the paint and the timer through in the middle of the next step, whose
-    // position is not yet one to keep: its own end asks again.
-    if (mBusy > 0) {
-        return;
-    }
     // The game once a step, however often it is drawn: a store held by another game is not
     // waited for again and again.
     if (std::exchange(mKeepSoon, false)) {
@@ -313,6 +315,11 @@ void frmMain::StoreWhenDrawn() {
 }
 
 void frmMain::KeepGame() {
+    // A sound lets a paint, a timer or a menu entry through in the middle of a step, whose
+    // position is not yet one to keep: the step's own end asks again.
+    if (mBusy > mBoxes) {
+        return;
+    }
     if (mKeepDue && gclsGame != nullptr && mnuGameRememberGame->isChecked() &&
         KeptGame::Write(gclsGame->Position())) {
         mKeepDue = false;
@@ -331,7 +338,7 @@ void frmMain::mnuHelpAbout_Click() {
     if (mfrmAbout.isNull()) {
         mfrmAbout = new frmAbout(this);
     }
-    Busy([this] { mfrmAbout->exec(); });
+    InBox([this] { mfrmAbout->exec(); });
 }
 
 void frmMain::gclsGame_GameOver() {

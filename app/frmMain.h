@@ -68,6 +68,7 @@ private:
     void CloseBoxes(); // those open over the window, as if each were cancelled
     void CreateMenus();
     template <typename Step> void Busy(Step step);
+    template <typename Box> void InBox(Box box);
 
     Services mServices;
     GameArea* mCanvas;
@@ -92,6 +93,7 @@ private:
     ZoomChoice* mZoom = nullptr;
     bool mKeepDue = false;    // a move or a new game not yet kept for the next start
     bool mKeepSoon = false;   // to be tried once the step has been drawn
-    int mBusy = 0;            // depth of game steps running, counting re-entered ones
+    int mBusy = 0;            // depth of game steps and boxes running, counting re-entered ones
+    int mBoxes = 0;           // of which boxes
     bool mCloseAsked = false; // a close that arrived during a step, done when it ends
 };

@@ -3,6 +3,7 @@
 #include "support/WindowHarness.h"
 
 #include "app/TitleBar.h"
+#include "game/KeptGame.h"
 #include "scores/frmNameInput.h"
 #include "scores/frmStatistics.h"
 
@@ -734,6 +735,8 @@ private slots:
         QTest::newRow("SIGTERM") << int(BySignal);
         QTest::newRow("close box, during the move") << int(DuringTheMove);
         QTest::newRow("a second move before the first is kept") << int(AtOnce);
+        QTest::newRow("turned on during the move") << int(OnDuringTheMove);
+        QTest::newRow("High Scores opened before the move is kept") << int(BoxAtOnce);
         QTest::newRow("store held by another game, then Exit") << int(AfterARefusal);
         QTest::newRow("taken back, then Exit") << int(AfterUndo);
         QTest::newRow("a new game, then Exit") << int(AfterNew);
@@ -743,7 +746,10 @@ private slots:
         QFETCH(int, close);
         WindowHarness h;
         QSignalSpy unloaded(h.window.get(), &frmMain::Unloaded);
-        h.Action(QStringLiteral("Re&member Game"))->trigger();
+        QAction* remember = h.Action(QStringLiteral("Re&member Game"));
+        if (close != OnDuringTheMove) {
+            remember->trigger();
+        }
         LayOut(h.probe().Board(), BoardWith({{1, "2........."}, {6, ".....5...."}}));
         h.probe().Board().BuildRoutes();
         h.Click(1, 1);
@@ -754,6 +760,8 @@ private slots:
             QVERIFY(held->tryLock());
         } else if (close == DuringTheMove) {
             QTimer::singleShot(0, h.window.get(), [&h] { h.window->close(); });
+        } else if (close == OnDuringTheMove) {
+            QTimer::singleShot(0, remember, &QAction::trigger);
         }
         h.Click(4, 4);         // a move: three new balls, the next colours anew
         if (close == AtOnce) { // while the first still waits to be kept
@@ -765,6 +773,13 @@ private slots:
         if (close != DuringTheMove) {
             played = h.window->Game().Position();
         }
+        if (close == BoxAtOnce) { // kept while the box stands open, as a kill then finds it
+            WindowHarness::WhenModal([&](QWidget* box) {
+                QTRY_VERIFY(KeptGame::Read() == played);
+                box->close();
+            });
+            h.Action(QStringLiteral("&High Scores"))->trigger();
+        }
         QTest::qWait(300); // drawn, and kept if it can be
         held.reset();
         if (close == AfterNew) {
@@ -773,7 +788,7 @@ private slots:
         } else if (close == AfterUndo) {
             h.Action(QStringLiteral("&Undo"))->trigger();
         } else if (close == TurnedOff) {
-            h.Action(QStringLiteral("Re&member Game"))->trigger();
+            remember->trigger();
             QCOMPARE(IsolatedSettings::Read(Stored::Key::GameBoard), QVariant());
         }
         if (close == ByCloseBox) {
@@ -1012,6 +1027,8 @@ private:
         BySignal,
         DuringTheMove,
         AtOnce,
+        OnDuringTheMove,
+        BoxAtOnce,
         AfterARefusal,
         AfterUndo,
         AfterNew,
