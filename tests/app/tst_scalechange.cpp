@@ -275,6 +275,15 @@ private slots:
         QCOMPARE(h.Action(QStringLiteral("200%"))->isEnabled(), true);
     }
 
+    // A step chosen just before the close, not yet drawn, is stored at the close.
+    void zoomChosenAtTheCloseComesBack() {
+        SetScreens(1, 1);
+        WindowHarness h(false);
+        h.Action(QStringLiteral("150%"))->trigger();
+        h.Restart();
+        QCOMPARE(ZoomShown(h), 150);
+    }
+
     // The keys and the wheel step as far as the screen has room (up to 200% here), each step
     // stored at once and the game left as it was.
     void zoomKeysStepAsFarAsFits_data() {
